@@ -1,0 +1,10 @@
+#include "browser/vykform3.h"
+
+namespace tv {
+
+TvykForm3::TvykForm3(App& app)
+    : AppForm(app, {"vykForm3", "TvykForm3", "down/[[[38661280,1243372--", Rect::from_size(kParkedLeft, 0, 300, 500), Visibility::Hidden, Topmost::No, 0})
+{
+}
+
+} // namespace tv

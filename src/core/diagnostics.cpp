@@ -1,0 +1,65 @@
+// The diagnostics dump: every form's place and visibility and every cell, as
+// UTF-8 text. Tests and bug reports read it; users never see it.
+#include "core/app.h"
+
+#include "ui/control.h"
+
+#include <sstream>
+
+namespace tv {
+namespace {
+
+// A cell as a quoted UTF-8 text; control bytes are escaped so one cell is one line.
+std::string quoted(std::string_view cp936)
+{
+    std::string out = "\"";
+    for (char c : cp936_to_utf8(cp936)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            static const char hex[] = "0123456789abcdef";
+            out += "\\x";
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void dump_control(std::ostringstream& out, const ui::Control& c)
+{
+    out << "  " << c.name() << ' ' << ui::kind_name(c.kind()) << " left=" << c.left() << " top=" << c.top()
+        << " width=" << c.width() << " height=" << c.height() << " visible=" << (c.visible() ? 1 : 0)
+        << " text=" << quoted(c.text());
+    if (auto* check = dynamic_cast<const ui::Check*>(&c))
+        out << " checked=" << (check->checked() ? 1 : 0);
+    if (auto* list = dynamic_cast<const ui::ListBox*>(&c)) {
+        out << " index=" << list->item_index() << " items=[";
+        for (std::size_t i = 0; i < list->count(); ++i)
+            out << (i ? "," : "") << quoted(list->item(i));
+        out << ']';
+    }
+    out << '\n';
+}
+
+} // namespace
+
+std::string App::diagnostics_dump() const
+{
+    std::ostringstream out;
+    for (const ui::Form* f : roster_) {
+        const Rect r = f->bounds();
+        out << "form " << f->name() << " class=" << f->class_name() << " left=" << r.left << " top=" << r.top
+            << " width=" << r.width() << " height=" << r.height() << " visible=" << (f->visible() ? 1 : 0)
+            << " caption=" << quoted(f->caption()) << '\n';
+        for (const ui::Control* c : f->controls())
+            dump_control(out, *c);
+    }
+    return out.str();
+}
+
+} // namespace tv

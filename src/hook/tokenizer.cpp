@@ -1,0 +1,144 @@
+#include "hook/tokenizer.h"
+
+#include <cstdio>
+
+namespace tv::hook {
+namespace {
+
+constexpr int kShift = 16, kCtrl = 17, kAlt = 18, kCapsLock = 20, kSpace = 32;
+constexpr int kLWin = 91, kRWin = 92;
+constexpr int kLShift = 160, kRShift = 161, kLCtrl = 162, kRCtrl = 163, kLAlt = 164, kRAlt = 165;
+constexpr std::uint64_t kDoubleCtrlWindowMs = 400;
+
+bool is_shift(int vk) { return vk == kShift || vk == kLShift || vk == kRShift; }
+bool is_ctrl(int vk) { return vk == kCtrl || vk == kLCtrl || vk == kRCtrl; }
+bool is_left_alt(int vk) { return vk == kAlt || vk == kLAlt; }
+bool is_windows_key(int vk) { return vk == kLWin || vk == kRWin; }
+bool is_character_key(int vk) { return (vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9') || vk == kSpace; }
+
+Output one(Cell cell, std::string token) { return Output{{Delivery{cell, std::move(token)}}, Verdict::Pass}; }
+
+std::string key_event_token(int vk, int state) { return "old--" + std::to_string(vk) + ".." + std::to_string(state); }
+
+const char* button_name(RawButton b)
+{
+    switch (b) {
+    case RawButton::Left: return "left";
+    case RawButton::Right: return "right";
+    case RawButton::Middle: return "middle";
+    case RawButton::None: break;
+    }
+    return "none";
+}
+
+} // namespace
+
+const char* cell_class(Cell cell)
+{
+    switch (cell) {
+    case Cell::Pyoil: return "Tpyoil";
+    case Cell::VykForm3: return "TvykForm3";
+    case Cell::Escmenu: return "Tescmenu";
+    case Cell::VykForm4: return "TvykForm4";
+    }
+    return "";
+}
+
+Output Tokenizer::feed(const RawEvent& e, const HookState& state)
+{
+    if (e.own)
+        return {};
+    switch (e.kind) {
+    case RawKind::KeyDown: return key_down(e);
+    case RawKind::KeyUp: return key_up(e);
+    case RawKind::ButtonDown:
+    case RawKind::ButtonUp: return button(e, state);
+    case RawKind::Wheel: return one(Cell::VykForm3, e.wheel_delta > 0 ? "ystop wheel=///" : "ystop wheel=...");
+    case RawKind::Move: break;
+    }
+    return {};
+}
+
+Output Tokenizer::key_down(const RawEvent& e)
+{
+    const int vk = e.vk & 0xFF;
+    const bool repeat = held_[vk / 32] & (1u << (vk % 32));
+    held_[vk / 32] |= 1u << (vk % 32);
+
+    if (is_ctrl(vk)) {
+        if (!repeat)
+            lone_ctrl_ = true;
+        return {};
+    }
+    lone_ctrl_ = false;
+    if (is_character_key(vk))
+        return one(Cell::Pyoil, "key--" + std::to_string(vk));
+    if (repeat)
+        return {};
+    if (is_left_alt(vk))
+        return one(Cell::Pyoil, "18down");
+    if (vk == kRAlt)
+        return one(Cell::Pyoil, key_event_token(kAlt, 0));
+    if (is_windows_key(vk))
+        return one(Cell::Pyoil, "91down");
+    if (is_shift(vk))
+        return one(Cell::Pyoil, "old--16down");
+    if (vk == kCapsLock)
+        return {};
+    return one(Cell::Pyoil, key_event_token(vk, 0));
+}
+
+Output Tokenizer::key_up(const RawEvent& e)
+{
+    const int vk = e.vk & 0xFF;
+    held_[vk / 32] &= ~(1u << (vk % 32));
+
+    if (is_ctrl(vk)) {
+        if (!lone_ctrl_)
+            return {};
+        lone_ctrl_ = false;
+        const bool second = !last_ctrl_tap_was_second_ && e.time_ms - last_ctrl_tap_ms_ <= kDoubleCtrlWindowMs;
+        last_ctrl_tap_ms_ = e.time_ms;
+        last_ctrl_tap_was_second_ = second;
+        return one(Cell::Pyoil, second ? "old--17up2" : "old--17up");
+    }
+    lone_ctrl_ = false;
+    if (is_character_key(vk) || is_windows_key(vk))
+        return {};
+    if (is_left_alt(vk))
+        return one(Cell::Pyoil, "old--18up");
+    if (vk == kRAlt)
+        return one(Cell::Pyoil, key_event_token(kAlt, 2));
+    if (is_shift(vk))
+        return one(Cell::Pyoil, "old--16up");
+    if (vk == kCapsLock)
+        return one(Cell::Pyoil, "old--20up");
+    return one(Cell::Pyoil, key_event_token(vk, 2));
+}
+
+Output Tokenizer::button(const RawEvent& e, const HookState& state)
+{
+    lone_ctrl_ = false;
+    Output out;
+    const bool right = e.button == RawButton::Right;
+    if (e.kind == RawKind::ButtonDown) {
+        char where[48];
+        std::snprintf(where, sizeof where, "//%d,%d", e.x, e.y);
+        out.deliveries.push_back({Cell::VykForm3, std::string("down/") + button_name(e.button) + where});
+    } else if (right) {
+        out.deliveries.push_back({Cell::VykForm3, "rightup"});
+        out.deliveries.push_back({Cell::Escmenu, "rbuttonup"});
+    } else {
+        out.deliveries.push_back({Cell::Escmenu, "buttonup"});
+        if (e.button == RawButton::Middle)
+            out.deliveries.push_back({Cell::VykForm4, "mkeyscroll"});
+    }
+    // The release follows its press, so the application never sees half a click.
+    if (right && e.kind == RawKind::ButtonDown)
+        right_suppressed_ = state.right_button_owned;
+    if (right && right_suppressed_)
+        out.verdict = Verdict::Suppress;
+    return out;
+}
+
+} // namespace tv::hook

@@ -1,0 +1,108 @@
+// The input hook's tokenizer: raw key and mouse events in, state-board tokens out.
+//
+// Pure code, shared by wrhk.dll (fed by the low-level hooks) and by the simulated
+// desktop (fed by the scenario's raw input), so one piece of code turns events
+// into tokens everywhere. It knows nothing of windows: it says which cell gets
+// which token, and whether the event goes on to the applications.
+//
+// The mapping (one row per rule; a cell is the caption of the form named):
+//
+//   event                                  cell        token
+//   -------------------------------------  ----------  ----------------------------------
+//   left Alt down (first, not repeats)     pyoil       "18down"
+//   left Alt up                            pyoil       "old--18up"
+//   right Alt down / up                    pyoil       "old--18..0" / "old--18..2"
+//   Windows key down (left or right)       pyoil       "91down"
+//   Shift down (first) / up                pyoil       "old--16down" / "old--16up"
+//   Caps Lock up                           pyoil       "old--20up"
+//   Ctrl tapped alone, released            pyoil       "old--17up", or "old--17up2" when it is
+//                                                      the second lone tap within 400 ms
+//   letter A-Z, digit 0-9, Space down      pyoil       "key--" + code
+//   any other key down / up                pyoil       "old--" + code + "..0" / "..2"
+//   (Ctrl down, Windows up, Caps Lock down, letter/digit/Space up, auto-repeats of
+//    modifiers and of non-character keys: no token)
+//
+//   left/right/middle button down          vykForm3    "down/" + button + "//" + x + "," + y
+//                                                      (button: "left", "right", "middle")
+//   wheel notch                            vykForm3    "ystop wheel=///" up, "ystop wheel=..." down
+//   right button up                        vykForm3    "rightup"
+//                                          escmenu     "rbuttonup"
+//   left or middle button up               escmenu     "buttonup"
+//   middle button up                       vykForm4    "mkeyscroll"
+//   move                                   (none: the program samples the cursor itself)
+//
+// Pass or suppress: everything passes, except the right button's press and
+// release while the right button belongs to the wheel mode (the caption of
+// `inputmode` is "myright"); the right-button dispatch acts instead of the
+// application's context menu. The release always gets its press's verdict.
+//
+// The program's own synthetic input (tagged with kOwnInputTag in the event's
+// extra information) produces no token and always passes: the keys and clicks
+// the program sends must not come back as the user's gestures (its own Ctrl+C
+// would read as a Ctrl tap, its own wheel notch would be dispatched again).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tv::hook {
+
+// dwExtraInfo of every key and mouse event the program itself sends ("TVKS").
+inline constexpr std::uintptr_t kOwnInputTag = 0x54564B53;
+
+enum class Cell { Pyoil, VykForm3, Escmenu, VykForm4 };
+
+// The window class that holds each cell, found by FindWindow.
+const char* cell_class(Cell);
+
+struct Delivery {
+    Cell cell;
+    std::string token;
+    friend bool operator==(const Delivery&, const Delivery&) = default;
+};
+
+enum class Verdict { Pass, Suppress };
+
+struct Output {
+    std::vector<Delivery> deliveries;
+    Verdict verdict = Verdict::Pass;
+};
+
+enum class RawKind { KeyDown, KeyUp, ButtonDown, ButtonUp, Wheel, Move };
+enum class RawButton { None, Left, Right, Middle };
+
+// One event as a low-level hook sees it. Virtual-key codes are the
+// left/right-specific ones where Windows reports them (VK_LMENU 164, ...).
+struct RawEvent {
+    RawKind kind = RawKind::Move;
+    int vk = 0;                       // keys
+    RawButton button = RawButton::None; // buttons
+    int wheel_delta = 0;              // wheel: positive is away from the user (up)
+    int x = 0, y = 0;                 // pointer, screen coordinates
+    std::uint64_t time_ms = 0;
+    bool own = false;                 // carries kOwnInputTag
+};
+
+// What the program publishes for the hook to read.
+struct HookState {
+    bool right_button_owned = false; // the caption of `inputmode` is "myright"
+};
+
+class Tokenizer {
+public:
+    Output feed(const RawEvent&, const HookState&);
+
+private:
+    Output key_down(const RawEvent&);
+    Output key_up(const RawEvent&);
+    Output button(const RawEvent&, const HookState&);
+
+    std::uint32_t held_[8] = {}; // keys currently down, one bit per code (auto-repeat filter)
+    bool lone_ctrl_ = false;       // Ctrl is down and no other key came since
+    std::uint64_t last_ctrl_tap_ms_ = 0;
+    bool last_ctrl_tap_was_second_ = true;
+    bool right_suppressed_ = false; // the verdict of the last right press
+};
+
+} // namespace tv::hook

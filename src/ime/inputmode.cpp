@@ -1,0 +1,17 @@
+#include "ime/inputmode.h"
+
+namespace tv {
+
+Tinputmode::Tinputmode(App& app)
+    : AppForm(app, {"inputmode", "Tinputmode", "inputmode", Rect::from_size(0, 0, 300, 200), Visibility::Hidden, Topmost::No, 0}),
+      ListBox4(*this, "ListBox4"),
+      ListBox5(*this, "ListBox5"),
+      Panel5(*this, "Panel5"),
+      Panel6(*this, "Panel6"),
+      imetip(*this, "imetip"),
+      pytip(*this, "pytip"),
+      dragmess(*this, "dragmess")
+{
+}
+
+} // namespace tv

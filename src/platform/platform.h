@@ -1,0 +1,178 @@
+// The one interface between Tarvesk and the operating system.
+//
+// Everything the program does to windows, input, libraries, timers, files and the
+// clock goes through Platform. Two backends implement it: the simulated desktop
+// (src/platform/sim) that the native tests and the scenario runner drive, and the
+// real Win32 backend (src/platform/win32).
+//
+// Rules every backend keeps:
+//  - Strings are byte strings in code page 936 (see text.h).
+//  - Handles are opaque; a null or vanished handle makes every query return
+//    empty / false / zero and every action do nothing.
+//  - Time belongs to the platform: now_ms() and timers. Sleep blocks the UI
+//    thread: no timer fires while a handler sleeps.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/text.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tv {
+
+using Hwnd = std::uintptr_t;      // 0 is "no window"
+using TimerId = std::uint32_t;    // 0 is "no timer"
+using LibraryId = std::uintptr_t; // 0 is "not loaded"
+
+// Extended window styles the program uses (values as Windows defines them).
+enum ExStyle : std::uint32_t {
+    kExTopmost = 0x0008,
+    kExToolWindow = 0x0080,
+    kExAppWindow = 0x40000,
+};
+
+enum class Visibility { Hidden, Shown };
+enum class Topmost { No, Yes };
+
+// What a form asks for when its window is created.
+struct WindowSpec {
+    std::string class_name;
+    std::string title;
+    Rect rect;
+    Visibility visibility = Visibility::Hidden;
+    Topmost topmost = Topmost::No;
+    std::uint32_t ex_style = 0;
+    Hwnd parent = 0; // 0: a top-level window
+};
+
+enum class MouseButton { Left, Right, Middle };
+enum class ButtonAction { Down, Up };
+enum class KeyAction { Down, Up };
+
+// Events a window of the program receives from its backend. Points are in
+// client coordinates of that window.
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+    virtual void on_mouse_move(Point) {}
+    virtual void on_mouse_leave() {}
+    virtual void on_button(MouseButton, ButtonAction, Point) {}
+    virtual void on_key(int /*vk*/, KeyAction) {}
+    // WM_CLOSE reached the window (from the user or another process).
+    virtual void on_close_request() {}
+    // The window's title was changed from outside the toolkit (the input hook
+    // or another process); readers always read the title from the platform.
+    virtual void on_title_changed() {}
+    virtual void on_paint() {}
+};
+
+// mouse_event flags, as the synthetic input steps name them.
+enum class MouseInput : std::uint32_t {
+    Move = 0x0001,
+    LeftDown = 0x0002,
+    LeftUp = 0x0004,
+    RightDown = 0x0008,
+    RightUp = 0x0010,
+    MiddleDown = 0x0020,
+    MiddleUp = 0x0040,
+    Wheel = 0x0800,
+};
+
+// A window region: the rectangles combined by exclusive-or in the order given,
+// in window coordinates. An empty region means "the whole window".
+struct WindowRegion {
+    std::vector<Rect> xor_rects;
+    bool contains(Point p) const;
+};
+
+// An entry point of a loaded library, called with integer-sized arguments
+// (window handles and numbers); results are ignored.
+using EntryPoint = std::function<void(const std::vector<std::intptr_t>&)>;
+
+// Answers of a modal message box (only OK is used so far).
+enum class MessageBoxKind { Ok };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // ---- windows: create, inspect, arrange ----
+    virtual Hwnd create_window(const WindowSpec&, WindowEvents*) = 0;
+    virtual void destroy_window(Hwnd) = 0;
+    virtual bool window_exists(Hwnd) const = 0;
+    // FindWindow: title empty means "any title".
+    virtual Hwnd find_window(std::string_view class_name, std::optional<std::string_view> title = std::nullopt) const = 0;
+    virtual Hwnd window_from_point(Point) const = 0;
+    virtual std::string class_name(Hwnd) const = 0;
+    virtual std::string title(Hwnd) const = 0;
+    virtual void set_title(Hwnd, std::string_view) = 0;
+    virtual Rect window_rect(Hwnd) const = 0;
+    virtual void set_window_rect(Hwnd, const Rect&) = 0;
+    virtual bool is_visible(Hwnd) const = 0;
+    virtual void show_window(Hwnd, Visibility) = 0;
+    virtual bool is_iconic(Hwnd) const = 0;
+    virtual void set_topmost(Hwnd, Topmost) = 0;
+    virtual Hwnd parent(Hwnd) const = 0;
+    virtual bool is_child(Hwnd parent, Hwnd child) const = 0;
+    virtual Hwnd top_window() const = 0;            // GetTopWindow(NULL)
+    virtual Hwnd next_window(Hwnd) const = 0;       // GetWindow(GW_HWNDNEXT)
+    virtual std::vector<Hwnd> top_level_windows() const = 0; // EnumWindows, Z order
+    virtual Hwnd foreground_window() const = 0;
+    virtual void set_foreground(Hwnd) = 0;
+    virtual void post_close(Hwnd) = 0;              // PostMessage WM_CLOSE
+    virtual std::uint32_t ex_style(Hwnd) const = 0;
+    virtual void set_ex_style(Hwnd, std::uint32_t) = 0;
+    virtual void set_window_region(Hwnd, const WindowRegion&) = 0;
+    virtual void invalidate(Hwnd) = 0;              // ask for a repaint
+    // The application's own (taskbar) window: the tool-window style goes here.
+    virtual void set_application_ex_style(std::uint32_t) = 0;
+    virtual void set_application_title(std::string_view) = 0;
+
+    // ---- input ----
+    virtual Point cursor_pos() const = 0;
+    virtual void set_cursor_pos(Point) = 0;
+    virtual bool key_down(int vk) const = 0;        // GetAsyncKeyState high bit
+    virtual std::array<std::uint8_t, 256> keyboard_state() const = 0;
+    virtual void send_key(int vk, KeyAction) = 0;   // keybd_event, scan code 0
+    virtual void send_mouse(MouseInput, int data = 0) = 0; // mouse_event at the cursor
+
+    // ---- screen ----
+    virtual Size screen_size() const = 0;
+
+    // ---- time ----
+    virtual std::uint64_t now_ms() const = 0;
+    virtual void sleep_ms(int ms) = 0;
+    virtual TimerId start_timer(int interval_ms, std::function<void()> on_tick) = 0;
+    virtual void stop_timer(TimerId) = 0;
+
+    // ---- process ----
+    virtual std::string program_folder() const = 0; // with a trailing backslash
+    virtual void set_current_folder(std::string_view) = 0;
+    virtual void message_box(std::string_view text, std::string_view caption, MessageBoxKind = MessageBoxKind::Ok) = 0;
+    // Runs the UI thread's message loop until quit(); returns quit's code.
+    virtual int run_message_loop() = 0;
+    // Ends the message loop; run_message_loop returns the code.
+    virtual void quit(int exit_code) = 0;
+
+    // ---- libraries (resolved against the current folder) ----
+    virtual LibraryId load_library(std::string_view file_name) = 0;
+    virtual EntryPoint entry_point(LibraryId, std::string_view name) = 0; // empty when missing
+    virtual void free_library(LibraryId) = 0;
+
+    // ---- files (names relative to the current folder, CP936) ----
+    virtual std::optional<std::string> read_file(std::string_view name) const = 0;
+    // Whole and atomic: the old file or the new one, never a torn one.
+    virtual bool write_file_atomic(std::string_view name, std::string_view bytes) = 0;
+
+    // ---- diagnostics: another process may ask for a dump of every form ----
+    virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;
+};
+
+} // namespace tv

@@ -1,0 +1,228 @@
+// SimDesktop: a deterministic simulated Windows desktop with a virtual clock.
+//
+// It models what the program's rules look at: a window tree with classes,
+// titles, rectangles, visibility, Z order with a topmost band, parents and the
+// foreground; the cursor and key state; timers; libraries; files; message boxes.
+// Tests build the desktop they need in a few lines, drive raw user input (which
+// runs through the same tokenizer as wrhk.dll), advance the clock and assert on
+// captions, windows and the input log of every synthetic event the program sent.
+#pragma once
+
+#include "hook/tokenizer.h"
+#include "platform/platform.h"
+
+#include <deque>
+#include <map>
+#include <set>
+
+namespace tv::sim {
+
+// One synthetic key or mouse event the program sent.
+struct InputRecord {
+    enum class Kind { Key, Mouse };
+    std::uint64_t time_ms = 0;
+    Kind kind = Kind::Key;
+    int vk = 0;                         // keys
+    KeyAction action = KeyAction::Down; // keys
+    MouseInput mouse = MouseInput::Move; // mouse
+    int data = 0;                       // mouse wheel data
+    Point at;                           // cursor at the time
+    Hwnd foreground = 0;                // the window that receives it
+
+    std::string describe() const;       // "key 37 down", "mouse leftdown 100,200"
+};
+
+// A library the simulated loader can load: its named entry points.
+struct SimLibrary {
+    std::map<std::string, EntryPoint, std::less<>> entries;
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+};
+
+inline constexpr std::uint32_t kOwnProcess = 1;
+inline constexpr std::uint32_t kOtherProcess = 2;
+
+class SimDesktop : public Platform {
+public:
+    explicit SimDesktop(Size screen = {1024, 768}, std::string program_folder = "C:\\Tarvesk\\");
+    ~SimDesktop() override;
+
+    // ---- building the desktop ----
+    // A window of another program, on top of its band, shown unless said otherwise.
+    Hwnd add_window(std::string_view class_name, std::string_view title, Rect rect,
+                    Visibility = Visibility::Shown, Topmost = Topmost::No, Hwnd parent = 0);
+    std::uint32_t process_of(Hwnd) const;
+    void set_screen_size(Size s) { screen_ = s; }
+
+    // ---- the clock ----
+    // Fires due timers in time order (ties in registration order) and delivers
+    // posted messages, up to now + ms.
+    void advance(int ms);
+    void pump_posted();
+
+    // ---- raw user input: through the hook when it is on, then to the windows ----
+    void user_move(Point);
+    void user_wheel(int delta); // 120 is one notch up, -120 one notch down
+    void user_button(MouseButton, ButtonAction);
+    void user_key(int vk, KeyAction);
+
+    // ---- libraries ----
+    void install_library(std::string name, SimLibrary);
+    void remove_library(std::string_view name);
+    bool library_loaded(std::string_view name) const;
+    // The simulated wrhk.dll: its entry points switch the tokenizer's feeds.
+    SimLibrary hook_library();
+    bool mouse_hook_on() const { return mouse_hook_; }
+    bool keyboard_hook_on() const { return keyboard_hook_; }
+
+    // ---- what the program did ----
+    const std::vector<InputRecord>& input_log() const { return input_log_; }
+    void clear_input_log() { input_log_.clear(); }
+    std::function<void(const InputRecord&)> on_input; // told of every synthetic event
+    const std::vector<MessageBoxRecord>& message_boxes() const { return message_boxes_; }
+    std::optional<int> quit_code() const { return quit_code_; }
+    std::string current_folder() const { return current_folder_; }
+    const WindowRegion* region(Hwnd) const;
+    std::string diagnostics() const { return diagnostics_ ? diagnostics_() : std::string(); }
+    std::uint32_t application_ex_style() const { return app_ex_style_; }
+    std::string application_title() const { return app_title_; }
+
+    // ---- files ----
+    void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
+    void remove_file(std::string_view name);
+    const std::map<std::string, std::string, std::less<>>& files() const { return files_; }
+
+    // ---- Platform ----
+    Hwnd create_window(const WindowSpec&, WindowEvents*) override;
+    void destroy_window(Hwnd) override;
+    bool window_exists(Hwnd) const override;
+    Hwnd find_window(std::string_view class_name, std::optional<std::string_view> title) const override;
+    Hwnd window_from_point(Point) const override;
+    std::string class_name(Hwnd) const override;
+    std::string title(Hwnd) const override;
+    void set_title(Hwnd, std::string_view) override;
+    Rect window_rect(Hwnd) const override;
+    void set_window_rect(Hwnd, const Rect&) override;
+    bool is_visible(Hwnd) const override;
+    void show_window(Hwnd, Visibility) override;
+    bool is_iconic(Hwnd) const override;
+    void set_topmost(Hwnd, Topmost) override;
+    Hwnd parent(Hwnd) const override;
+    bool is_child(Hwnd parent, Hwnd child) const override;
+    Hwnd top_window() const override;
+    Hwnd next_window(Hwnd) const override;
+    std::vector<Hwnd> top_level_windows() const override;
+    Hwnd foreground_window() const override;
+    void set_foreground(Hwnd) override;
+    void post_close(Hwnd) override;
+    std::uint32_t ex_style(Hwnd) const override;
+    void set_ex_style(Hwnd, std::uint32_t) override;
+    void set_window_region(Hwnd, const WindowRegion&) override;
+    void invalidate(Hwnd) override {}
+    void set_application_ex_style(std::uint32_t style) override { app_ex_style_ = style; }
+    void set_application_title(std::string_view t) override { app_title_ = t; }
+
+    Point cursor_pos() const override { return cursor_; }
+    void set_cursor_pos(Point) override;
+    bool key_down(int vk) const override;
+    std::array<std::uint8_t, 256> keyboard_state() const override;
+    void send_key(int vk, KeyAction) override;
+    void send_mouse(MouseInput, int data) override;
+
+    Size screen_size() const override { return screen_; }
+
+    std::uint64_t now_ms() const override { return now_; }
+    void sleep_ms(int ms) override;
+    TimerId start_timer(int interval_ms, std::function<void()> on_tick) override;
+    void stop_timer(TimerId) override;
+
+    std::string program_folder() const override { return program_folder_; }
+    void set_current_folder(std::string_view f) override { current_folder_ = f; }
+    void message_box(std::string_view text, std::string_view caption, MessageBoxKind) override;
+    int run_message_loop() override { return quit_code_.value_or(0); }
+    void quit(int exit_code) override;
+
+    LibraryId load_library(std::string_view file_name) override;
+    EntryPoint entry_point(LibraryId, std::string_view name) override;
+    void free_library(LibraryId) override;
+
+    std::optional<std::string> read_file(std::string_view name) const override;
+    bool write_file_atomic(std::string_view name, std::string_view bytes) override;
+
+    void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
+
+private:
+    struct Window {
+        std::string class_name;
+        std::string title;
+        Rect rect; // relative to the parent's top-left for child windows
+        bool visible = false;
+        bool topmost = false;
+        bool iconic = false;
+        std::uint32_t ex_style = 0;
+        Hwnd parent = 0;
+        std::vector<Hwnd> children; // Z order, top first
+        WindowEvents* events = nullptr;
+        std::uint32_t process = kOtherProcess;
+        std::optional<WindowRegion> region;
+    };
+    struct SimTimer {
+        int interval = 0;
+        std::uint64_t due = 0;
+        std::function<void()> on_tick;
+    };
+
+    Window* find(Hwnd);
+    const Window* find(Hwnd) const;
+    Hwnd insert_window(Window);
+    std::vector<Hwnd>& siblings_of(const Window&);
+    const std::vector<Hwnd>& siblings_of(const Window&) const;
+    void raise(Hwnd); // to the top of its band
+    Point origin(Hwnd) const; // screen position of the window's top-left
+    Hwnd deepest_at(Hwnd, Point) const;
+    Hwnd own_window_at(Point) const;
+    void feed_hook(const hook::RawEvent&);
+    hook::RawEvent raw(hook::RawKind) const;
+    void set_key(int vk, bool down);
+    void deliver_button(MouseButton, ButtonAction);
+    void record(InputRecord);
+    bool fire_next_timer(std::uint64_t until);
+
+    Size screen_;
+    std::string program_folder_;
+    std::string current_folder_;
+    std::map<Hwnd, Window> windows_;
+    std::vector<Hwnd> z_order_; // top-level windows, top first
+    Hwnd next_hwnd_ = 0x10010;
+    Hwnd foreground_ = 0;
+    Hwnd hovered_ = 0;
+    std::deque<Hwnd> posted_close_;
+
+    Point cursor_;
+    std::array<bool, 256> down_{};
+    std::array<bool, 256> toggled_{};
+    hook::Tokenizer tokenizer_;
+    bool mouse_hook_ = false;
+    bool keyboard_hook_ = false;
+
+    std::uint64_t now_ = 0;
+    std::map<TimerId, SimTimer> timers_;
+    TimerId next_timer_ = 1;
+
+    std::map<std::string, SimLibrary, std::less<>> libraries_;
+    std::map<LibraryId, std::string> loaded_;
+    LibraryId next_library_ = 0x70000000;
+
+    std::map<std::string, std::string, std::less<>> files_;
+    std::vector<InputRecord> input_log_;
+    std::vector<MessageBoxRecord> message_boxes_;
+    std::optional<int> quit_code_;
+    std::uint32_t app_ex_style_ = 0;
+    std::string app_title_;
+    std::function<std::string()> diagnostics_;
+};
+
+} // namespace tv::sim

@@ -1,0 +1,30 @@
+#include "settings/form_main.h"
+
+namespace tv {
+
+TFormMain::TFormMain(App& app)
+    : AppForm(app, {"FormMain", "TFormMain", "设置说明  12345678  12345678  ", Rect::from_size(kParkedLeftFormMain, 100, 640, 508), Visibility::Hidden, Topmost::No, 0}),
+      srfbl(*this, "srfbl", ui::ControlKind::MenuItem, "Typamo", true),
+      sbbl(*this, "sbbl", ui::ControlKind::MenuItem, "Glidamo", true),
+      cdbl(*this, "cdbl", ui::ControlKind::CheckBox, "快速菜单", false),
+      N2qq(*this, "N2qq", ui::ControlKind::CheckBox, "快速右键", false),
+      N3(*this, "N3", ui::ControlKind::MenuItem, "三速滚轮", true),
+      N2(*this, "N2", ui::ControlKind::MenuItem, "显示键盘控制中心", true),
+      helpid(*this, "helpid", ui::ControlKind::RadioButton, "显示帮助", true),
+      netid(*this, "netid", ui::ControlKind::RadioButton, "上网", false),
+      freeid(*this, "freeid", ui::ControlKind::RadioButton, "空白", false),
+      smallid(*this, "smallid", ui::ControlKind::RadioButton, "小天", false),
+      midid(*this, "midid", ui::ControlKind::RadioButton, "中天", false),
+      bigid(*this, "bigid", ui::ControlKind::RadioButton, "大天", true),
+      outpath(*this, "outpath"),
+      outcmd(*this, "outcmd")
+{
+}
+
+void TFormMain::show_help()
+{
+    // The help page is shown by the form's web view, which arrives with the tray
+    // and shell integration; until then the form keeps its place and state.
+}
+
+} // namespace tv

@@ -1,0 +1,32 @@
+// The form `FormMain`: options form with the tray icon; its caption's first ten bytes are a state word.
+#pragma once
+
+#include "core/app_form.h"
+
+namespace tv {
+
+class TFormMain : public AppForm {
+public:
+    explicit TFormMain(App&);
+
+    // The form's click handler: its help page in its own web view. The start
+    // command runs it once; the page itself comes with the tray and shell form.
+    void show_help();
+
+    ui::Check srfbl;
+    ui::Check sbbl;
+    ui::Check cdbl;
+    ui::Check N2qq;
+    ui::Check N3;
+    ui::Check N2;
+    ui::Check helpid;
+    ui::Check netid;
+    ui::Check freeid;
+    ui::Check smallid;
+    ui::Check midid;
+    ui::Check bigid;
+    ui::Edit outpath;
+    ui::Panel outcmd;
+};
+
+} // namespace tv

@@ -1,0 +1,172 @@
+#include "ui/control.h"
+
+#include "ui/form.h"
+
+namespace tv::ui {
+
+const char* kind_name(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Panel: return "Panel";
+    case ControlKind::Label: return "Label";
+    case ControlKind::Button: return "Button";
+    case ControlKind::Edit: return "Edit";
+    case ControlKind::ListBox: return "ListBox";
+    case ControlKind::CheckBox: return "CheckBox";
+    case ControlKind::RadioButton: return "RadioButton";
+    case ControlKind::Image: return "Image";
+    case ControlKind::MenuItem: return "MenuItem";
+    }
+    return "Control";
+}
+
+Control::Control(Form& owner, std::string name, ControlKind kind, std::string text)
+    : owner_(owner), name_(std::move(name)), kind_(kind), text_(std::move(text))
+{
+    owner_.register_control(this);
+}
+
+void Control::set_text(std::string_view text)
+{
+    if (text_ == text)
+        return;
+    text_.assign(text);
+    changed();
+}
+
+void Control::set_bounds(int left, int top, int width, int height)
+{
+    Rect r = Rect::from_size(left, top, width, height);
+    if (r == bounds_)
+        return;
+    bounds_ = r;
+    owner_.platform().invalidate(owner_.hwnd());
+}
+
+void Control::set_visible(bool visible)
+{
+    if (visible_ == visible)
+        return;
+    visible_ = visible;
+    owner_.platform().invalidate(owner_.hwnd());
+}
+
+void Control::click()
+{
+    if (on_click)
+        on_click();
+}
+
+void Control::hover()
+{
+    if (on_hover)
+        on_hover();
+}
+
+void Control::press(MouseButton b)
+{
+    if (on_press)
+        on_press(b);
+}
+
+void Control::release(MouseButton b)
+{
+    if (on_release)
+        on_release(b);
+}
+
+void Control::changed()
+{
+    owner_.notify_cell_changed(this);
+    owner_.platform().invalidate(owner_.hwnd());
+}
+
+void Check::set_checked(bool checked)
+{
+    if (checked_ == checked)
+        return;
+    checked_ = checked;
+    changed();
+}
+
+ListBox::ListBox(Form& f, std::string name, std::vector<std::string> items)
+    : Control(f, std::move(name), ControlKind::ListBox), items_(std::move(items))
+{
+}
+
+const std::string& ListBox::item(std::size_t i) const
+{
+    static const std::string empty;
+    return i < items_.size() ? items_[i] : empty;
+}
+
+void ListBox::set_item(std::size_t i, std::string_view value)
+{
+    if (i >= items_.size() || items_[i] == value)
+        return;
+    items_[i].assign(value);
+    changed();
+}
+
+void ListBox::set_items(std::vector<std::string> items)
+{
+    if (items == items_)
+        return;
+    items_ = std::move(items);
+    if (item_index_ >= static_cast<int>(items_.size()))
+        item_index_ = -1;
+    changed();
+}
+
+void ListBox::insert(std::size_t i, std::string_view value)
+{
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(std::min(i, items_.size())), std::string(value));
+    changed();
+}
+
+void ListBox::add(std::string_view value) { insert(items_.size(), value); }
+
+void ListBox::remove(std::size_t i)
+{
+    if (i >= items_.size())
+        return;
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
+    if (item_index_ >= static_cast<int>(items_.size()))
+        item_index_ = -1;
+    changed();
+}
+
+void ListBox::clear() { truncate(0); }
+
+void ListBox::truncate(std::size_t n)
+{
+    if (n >= items_.size())
+        return;
+    items_.resize(n);
+    if (item_index_ >= static_cast<int>(n))
+        item_index_ = -1;
+    changed();
+}
+
+void ListBox::select(int index)
+{
+    item_index_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+    if (on_select)
+        on_select();
+}
+
+Image::Image(Form& f, std::string name, int width, int height, std::function<Pixel(int, int)> pixels)
+    : Control(f, std::move(name), ControlKind::Image), picture_width_(width), picture_height_(height),
+      pixels_(std::move(pixels))
+{
+    set_bounds(0, 0, width, height);
+}
+
+Image::Pixel Image::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= picture_width_ || y >= picture_height_ || !pixels_)
+        return 0;
+    return pixels_(x, y);
+}
+
+} // namespace tv::ui

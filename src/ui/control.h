@@ -1,0 +1,158 @@
+// Controls of the form toolkit.
+//
+// A control is named as the forms name it (`Label7`, `ListBox3`, `pf4`) and holds
+// its text as a cell. Controls are drawn and hit-tested by their form (like
+// windowless controls), so they behave the same on every backend: a pointer move
+// onto a control is a hover, a press and release are press and release, a left
+// release over the control that was pressed is a click. Hidden buttons are
+// commands: running one calls its click handler.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tv::ui {
+
+class Form;
+
+enum class ControlKind { Panel, Label, Button, Edit, ListBox, CheckBox, RadioButton, Image, MenuItem };
+
+const char* kind_name(ControlKind);
+
+class Control {
+public:
+    Control(Form& owner, std::string name, ControlKind kind, std::string text = {});
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    const std::string& name() const { return name_; }
+    ControlKind kind() const { return kind_; }
+    Form& form() const { return owner_; }
+
+    // The cell: a panel's, label's or button's caption, an edit's text.
+    const std::string& text() const { return text_; }
+    void set_text(std::string_view);
+
+    Rect bounds() const { return bounds_; } // client coordinates of the form
+    int left() const { return bounds_.left; }
+    int top() const { return bounds_.top; }
+    int width() const { return bounds_.width(); }
+    int height() const { return bounds_.height(); }
+    void set_bounds(int left, int top, int width, int height);
+    void set_left(int left) { set_bounds(left, top(), width(), height()); }
+    void set_top(int top) { set_bounds(left(), top, width(), height()); }
+    void set_width(int width) { set_bounds(left(), top(), width, height()); }
+    void set_height(int height) { set_bounds(left(), top(), width(), height); }
+
+    bool visible() const { return visible_; }
+    void set_visible(bool);
+    void show() { set_visible(true); }
+    void hide() { set_visible(false); }
+
+    // Handlers; commands run them directly.
+    std::function<void()> on_click;
+    std::function<void()> on_hover;
+    std::function<void(MouseButton)> on_press;
+    std::function<void(MouseButton)> on_release;
+    std::function<void(int vk)> on_key;
+
+    void click();
+    void hover();
+    void press(MouseButton);
+    void release(MouseButton);
+
+protected:
+    void changed();
+
+private:
+    Form& owner_;
+    std::string name_;
+    ControlKind kind_;
+    std::string text_;
+    Rect bounds_;
+    bool visible_ = false;
+};
+
+class Panel : public Control {
+public:
+    Panel(Form& f, std::string name, std::string text = {}) : Control(f, std::move(name), ControlKind::Panel, std::move(text)) {}
+};
+
+class Label : public Control {
+public:
+    Label(Form& f, std::string name, std::string text = {}) : Control(f, std::move(name), ControlKind::Label, std::move(text)) {}
+};
+
+class Button : public Control {
+public:
+    Button(Form& f, std::string name, std::string text = {}) : Control(f, std::move(name), ControlKind::Button, std::move(text)) {}
+};
+
+class Edit : public Control {
+public:
+    Edit(Form& f, std::string name, std::string text = {}) : Control(f, std::move(name), ControlKind::Edit, std::move(text)) {}
+};
+
+// A check box, radio button or menu item: its tick is a flag other forms read.
+class Check : public Control {
+public:
+    Check(Form& f, std::string name, ControlKind kind, std::string text = {}, bool checked = false)
+        : Control(f, std::move(name), kind, std::move(text)), checked_(checked)
+    {
+    }
+    bool checked() const { return checked_; }
+    void set_checked(bool);
+
+private:
+    bool checked_;
+};
+
+// A list box: its items are a list cell.
+class ListBox : public Control {
+public:
+    ListBox(Form& f, std::string name, std::vector<std::string> items = {});
+
+    const std::vector<std::string>& items() const { return items_; }
+    std::size_t count() const { return items_.size(); }
+    // Item i, or an empty text when there is none: a missing line is an empty value.
+    const std::string& item(std::size_t i) const;
+    void set_item(std::size_t i, std::string_view); // ignored out of range
+    void set_items(std::vector<std::string>);
+    void insert(std::size_t i, std::string_view);   // i past the end appends
+    void add(std::string_view);
+    void remove(std::size_t i);                     // ignored out of range
+    void clear();
+    void truncate(std::size_t n);                   // keep the first n items
+
+    int item_index() const { return item_index_; } // -1: none selected
+    void select(int index);                        // out of range selects none
+
+    std::function<void()> on_select;
+
+private:
+    std::vector<std::string> items_;
+    int item_index_ = -1;
+};
+
+// A picture: its pixels decide window shapes (green and blue both 255 is "cut").
+class Image : public Control {
+public:
+    using Pixel = std::uint32_t; // 0x00RRGGBB
+    Image(Form& f, std::string name, int width, int height, std::function<Pixel(int x, int y)> pixels);
+
+    Pixel pixel(int x, int y) const;
+    int picture_width() const { return picture_width_; }
+    int picture_height() const { return picture_height_; }
+
+private:
+    int picture_width_;
+    int picture_height_;
+    std::function<Pixel(int, int)> pixels_;
+};
+
+} // namespace tv::ui

@@ -1,0 +1,166 @@
+#include "ui/form.h"
+
+namespace tv::ui {
+
+Form::Form(Platform& platform, const FormSpec& spec, CellObserver* observer)
+    : platform_(platform), observer_(observer), name_(spec.name), class_name_(spec.class_name)
+{
+    WindowSpec w{spec.class_name, spec.caption, spec.rect, spec.visibility, spec.topmost, spec.ex_style, 0};
+    hwnd_ = platform_.create_window(w, this);
+}
+
+Form::~Form() { platform_.destroy_window(hwnd_); }
+
+std::string Form::caption() const { return platform_.title(hwnd_); }
+
+void Form::set_caption(std::string_view text) { platform_.set_title(hwnd_, text); }
+
+Rect Form::bounds() const { return platform_.window_rect(hwnd_); }
+
+void Form::set_bounds(int left, int top, int width, int height)
+{
+    platform_.set_window_rect(hwnd_, Rect::from_size(left, top, width, height));
+}
+
+void Form::set_left(int left)
+{
+    Rect r = bounds();
+    set_bounds(left, r.top, r.width(), r.height());
+}
+
+void Form::set_top(int top)
+{
+    Rect r = bounds();
+    set_bounds(r.left, top, r.width(), r.height());
+}
+
+void Form::set_width(int width)
+{
+    Rect r = bounds();
+    set_bounds(r.left, r.top, width, r.height());
+}
+
+void Form::set_height(int height)
+{
+    Rect r = bounds();
+    set_bounds(r.left, r.top, r.width(), height);
+}
+
+bool Form::visible() const { return platform_.is_visible(hwnd_); }
+void Form::show() { platform_.show_window(hwnd_, Visibility::Shown); }
+void Form::hide() { platform_.show_window(hwnd_, Visibility::Hidden); }
+void Form::set_topmost(Topmost t) { platform_.set_topmost(hwnd_, t); }
+
+void Form::close()
+{
+    if (on_close)
+        on_close();
+    else
+        hide();
+}
+
+Control* Form::control(std::string_view name) const
+{
+    for (Control* c : controls_)
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+void Form::notify_cell_changed(const Control* c) const
+{
+    if (observer_)
+        observer_->cell_changed(*this, c);
+}
+
+Control* Form::control_at(Point p) const
+{
+    // Later controls lie on top of earlier ones.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if ((*it)->visible() && (*it)->bounds().contains(p))
+            return *it;
+    return nullptr;
+}
+
+void Form::on_mouse_move(Point p)
+{
+    Control* c = control_at(p);
+    if (c == hovered_)
+        return;
+    hovered_ = c;
+    if (c)
+        c->hover();
+}
+
+void Form::on_mouse_leave() { hovered_ = nullptr; }
+
+void Form::on_button(MouseButton b, ButtonAction a, Point p)
+{
+    Control* c = control_at(p);
+    if (!c)
+        return;
+    if (a == ButtonAction::Down) {
+        pressed_ = c;
+        c->press(b);
+        return;
+    }
+    c->release(b);
+    if (b == MouseButton::Left && pressed_ == c)
+        c->click();
+    pressed_ = nullptr;
+}
+
+void Form::on_key(int vk, KeyAction a)
+{
+    if (a == KeyAction::Down && hovered_ && hovered_->on_key)
+        hovered_->on_key(vk);
+}
+
+void Form::on_close_request() { close(); }
+
+void Form::on_title_changed() { notify_cell_changed(nullptr); }
+
+Timer::Timer(Form& owner, std::string name, int interval_ms, bool enabled, std::function<void()> on_timer)
+    : owner_(owner), name_(std::move(name)), interval_ms_(interval_ms), on_timer_(std::move(on_timer))
+{
+    owner_.register_timer(this);
+    set_enabled(enabled);
+}
+
+Timer::~Timer()
+{
+    set_enabled(false);
+    std::erase(owner_.timers_, this);
+}
+
+void Timer::set_enabled(bool enabled)
+{
+    if (enabled == (id_ != 0))
+        return;
+    if (enabled) {
+        id_ = owner_.platform().start_timer(interval_ms_, [this] { fire(); });
+    } else {
+        owner_.platform().stop_timer(id_);
+        id_ = 0;
+    }
+}
+
+void Timer::set_interval(int ms)
+{
+    interval_ms_ = ms;
+    if (enabled()) {
+        set_enabled(false);
+        set_enabled(true);
+    }
+}
+
+void Timer::fire()
+{
+    try {
+        on_timer_();
+    } catch (...) {
+        // A failing handler ends its tick; the next tick runs normally.
+    }
+}
+
+} // namespace tv::ui

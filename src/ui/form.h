@@ -1,0 +1,131 @@
+// Forms: top-level windows of the program, with named controls and timers.
+//
+// A form's caption is its real window title (the input hook and the sibling
+// browser read and write it), so caption() always asks the platform. Its
+// position is the window's rectangle: a left edge of -2000 (parked) counts as
+// hidden for every test of a left edge.
+#pragma once
+
+#include "platform/platform.h"
+#include "ui/control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tv::ui {
+
+class Form;
+
+// Told of every cell change: a caption (control null) or a control's text or items.
+class CellObserver {
+public:
+    virtual ~CellObserver() = default;
+    virtual void cell_changed(const Form&, const Control* control) = 0;
+};
+
+class Timer;
+
+struct FormSpec {
+    std::string name;       // global name: "pyoil"
+    std::string class_name; // window class: "Tpyoil"
+    std::string caption;
+    Rect rect;
+    Visibility visibility = Visibility::Hidden;
+    Topmost topmost = Topmost::No;
+    std::uint32_t ex_style = 0;
+};
+
+class Form : public WindowEvents {
+public:
+    Form(Platform&, const FormSpec&, CellObserver* = nullptr);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form() override;
+
+    Platform& platform() const { return platform_; }
+    Hwnd hwnd() const { return hwnd_; }
+    const std::string& name() const { return name_; }
+    const std::string& class_name() const { return class_name_; }
+
+    std::string caption() const;
+    void set_caption(std::string_view);
+
+    Rect bounds() const;
+    int left() const { return bounds().left; }
+    int top() const { return bounds().top; }
+    int width() const { return bounds().width(); }
+    int height() const { return bounds().height(); }
+    void set_bounds(int left, int top, int width, int height);
+    void set_left(int left);
+    void set_top(int top);
+    void set_width(int width);
+    void set_height(int height);
+
+    bool visible() const;
+    void show();
+    void hide();
+    void set_topmost(Topmost);
+
+    // Close: runs on_close; the roster decides what closing the main form means.
+    void close();
+    std::function<void()> on_close;
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* control(std::string_view name) const;
+    const std::vector<Timer*>& timers() const { return timers_; }
+
+    void notify_cell_changed(const Control*) const;
+
+    // WindowEvents: the form hit-tests its controls.
+    void on_mouse_move(Point) override;
+    void on_mouse_leave() override;
+    void on_button(MouseButton, ButtonAction, Point) override;
+    void on_key(int vk, KeyAction) override;
+    void on_close_request() override;
+    void on_title_changed() override;
+
+private:
+    friend class Control;
+    friend class Timer;
+    void register_control(Control* c) { controls_.push_back(c); }
+    void register_timer(Timer* t) { timers_.push_back(t); }
+    Control* control_at(Point) const;
+
+    Platform& platform_;
+    CellObserver* observer_;
+    std::string name_;
+    std::string class_name_;
+    Hwnd hwnd_ = 0;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    Control* hovered_ = nullptr;
+    Control* pressed_ = nullptr;
+};
+
+// A form's periodic timer. Its handler runs on the UI thread; an error inside
+// the handler ends that tick only.
+class Timer {
+public:
+    Timer(Form& owner, std::string name, int interval_ms, bool enabled, std::function<void()> on_timer);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    ~Timer();
+
+    const std::string& name() const { return name_; }
+    int interval() const { return interval_ms_; }
+    bool enabled() const { return id_ != 0; }
+    void set_enabled(bool);
+    void set_interval(int ms);
+
+private:
+    void fire();
+
+    Form& owner_;
+    std::string name_;
+    int interval_ms_;
+    std::function<void()> on_timer_;
+    TimerId id_ = 0;
+};
+
+} // namespace tv::ui
