@@ -99,7 +99,7 @@ public:
     Hwnd create_window(const WindowSpec&, WindowEvents*) override;
     void destroy_window(Hwnd) override;
     bool window_exists(Hwnd) const override;
-    Hwnd find_window(std::string_view class_name, std::optional<std::string_view> title) const override;
+    Hwnd find_window(std::string_view class_name, std::optional<std::string_view> title = std::nullopt) const override;
     Hwnd window_from_point(Point) const override;
     std::string class_name(Hwnd) const override;
     std::string title(Hwnd) const override;
@@ -130,7 +130,7 @@ public:
     bool key_down(int vk) const override;
     std::array<std::uint8_t, 256> keyboard_state() const override;
     void send_key(int vk, KeyAction) override;
-    void send_mouse(MouseInput, int data) override;
+    void send_mouse(MouseInput, int data = 0) override;
 
     Size screen_size() const override { return screen_; }
 
@@ -141,7 +141,7 @@ public:
 
     std::string program_folder() const override { return program_folder_; }
     void set_current_folder(std::string_view f) override { current_folder_ = f; }
-    void message_box(std::string_view text, std::string_view caption, MessageBoxKind) override;
+    void message_box(std::string_view text, std::string_view caption, MessageBoxKind = MessageBoxKind::Ok) override;
     int run_message_loop() override { return quit_code_.value_or(0); }
     void quit(int exit_code) override;
 
@@ -205,6 +205,7 @@ private:
     std::array<bool, 256> down_{};
     std::array<bool, 256> toggled_{};
     hook::Tokenizer tokenizer_;
+    hook::Verdict last_verdict_ = hook::Verdict::Pass;
     bool mouse_hook_ = false;
     bool keyboard_hook_ = false;
 

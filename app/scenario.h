@@ -1,0 +1,60 @@
+// Scenarios: small text scripts that run the whole program on the simulated
+// desktop, for reproducing a behaviour without Windows.
+//
+//   start [ARG...]          start the program (argument 1 is "auto" for example);
+//                           the first other line starts it without arguments
+//   no-library NAME         before start: the library is not beside the program
+//   window CLASS TITLE X Y W H   another program's window (TITLE may be "quoted")
+//   move X Y | wheel up|down | button left|right|middle down|up | click left|right
+//   key CODE down|up | key CODE  (down and up)
+//   advance MS              let the virtual clock run
+//   caption CLASS TEXT      another program sets a window's caption
+//   expect CLASS TEXT       stop with an error unless the caption is TEXT
+//   dump                    print the diagnostics dump
+//
+// The trace lists every caption and cell change and every synthetic key or
+// mouse event, with virtual timestamps, in UTF-8.
+#pragma once
+
+#include "core/app.h"
+#include "platform/sim/sim_desktop.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+class ScenarioRunner : public ui::CellObserver {
+public:
+    explicit ScenarioRunner(std::ostream& trace, Size screen = {1024, 768});
+    ~ScenarioRunner() override;
+
+    // Runs one line; false (with a message in error()) when it is not understood
+    // or an expectation failed.
+    bool run_line(std::string_view utf8_line);
+    // Runs every line; stops at the first failure.
+    bool run(std::istream& script);
+    const std::string& error() const { return error_; }
+
+    sim::SimDesktop& desktop() { return desktop_; }
+    App* app() { return app_.get(); }
+
+    void cell_changed(const ui::Form&, const ui::Control*) override;
+
+private:
+    bool start(std::vector<std::string> args);
+    bool fail(std::string message);
+    void stamp();
+
+    std::ostream& trace_;
+    sim::SimDesktop desktop_;
+    std::unique_ptr<App> app_;
+    std::string error_;
+};
+
+// Splits a line into words; "double quoted" words may hold spaces.
+std::vector<std::string> scenario_words(std::string_view line);
+
+} // namespace tv
