@@ -56,6 +56,8 @@ Tpyoil::Tpyoil(App& app)
     Label2.set_bounds(8, 8, 30, 20);
     Label4.set_bounds(240, 8, 30, 20);
     Label7.set_bounds(120, 200, 100, 20);
+    for (ui::Label* label : {&Label2, &Label4, &Label7})
+        label->show();
 
     platform().set_current_folder(platform().program_folder());
     if (!load_hook_library())

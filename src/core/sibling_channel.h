@@ -1,0 +1,40 @@
+// The command channel to the sibling browser ("ombrel.exe"): one caption write
+// per command. The outbox and inbox is the caption of `regform`; the sibling
+// also reads the title of `vykForm3`. A later write replaces an unread earlier
+// one; with the sibling absent the tokens are simply left unread.
+#pragma once
+
+#include "core/app.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tv::sibling {
+
+inline constexpr const char* kApplicationClass = "TApplication";
+inline constexpr const char* kApplicationTitle = "ombrel";
+inline constexpr const char* kFrameClass = "Tvykombrel";
+inline constexpr const char* kMainClass = "Tombrelmain";
+inline constexpr const char* kFormClass = "TvykForm1";
+
+// The sibling counts as running while its application window exists.
+bool running(const Platform&);
+// Its main window exists and its left edge is not negative.
+bool main_window_shown(const Platform&);
+// The sibling's browser frame is the foreground window.
+bool in_front(const Platform&);
+
+// Writes a command into the outbox, whether or not the sibling reads it.
+void send(App&, std::string_view token);
+// For a writer that needs the sibling: when it is not running, `start` runs
+// first (the task form's web button), then the command is written at once.
+void send_to_running(App&, std::string_view token, const std::function<void()>& start);
+// "vykcmdhideie": hide the sibling's browser; its application window is hidden too.
+void hide_browser(App&);
+
+// Inbox: when the command cell starts with `prefix`, answers with `answer` and
+// returns the rest of the request (possibly empty).
+std::optional<std::string> take_request(App&, std::string_view prefix, std::string_view answer);
+
+} // namespace tv::sibling

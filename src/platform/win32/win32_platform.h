@@ -1,0 +1,153 @@
+// The real Windows backend of Platform (MinGW-w64, W API throughout).
+//
+// Forms are top-level windows of their own class ("Tpyoil", "Tregform", ...)
+// so that other processes find them with FindWindow and read or set their
+// captions. Text crosses this edge as UTF-16 converted from and to code page
+// 936. Three hidden windows serve the program itself: the application window
+// ("Tarvesk"), the diagnostics window another process may ask for a dump, and
+// a message-only window that carries the timers.
+//
+// Split by area: win32_windows.cpp (forms and window probes), win32_input.cpp
+// (input, screen, clock, timers), win32_process.cpp (message loop, libraries,
+// message boxes, diagnostics channel), win32_files.cpp (whole-file reads and
+// atomic writes).
+#pragma once
+
+#include "platform/platform.h"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace tv::win32 {
+
+// What the diagnostics window accepts in WM_COPYDATA's dwData ("TVDG"):
+// lpData is a NUL-terminated UTF-16 path the dump is written to.
+inline constexpr ULONG_PTR kDiagnosticsRequest = 0x54564447;
+
+// Writes `bytes` to `path` whole: a temporary file in the same folder, flushed
+// and closed, then put in the target's place. False when it could not be done;
+// the old file is then untouched.
+bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes);
+
+class Win32Platform : public Platform {
+public:
+    Win32Platform();
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    // ---- windows ----
+    Hwnd create_window(const WindowSpec&, WindowEvents*) override;
+    void destroy_window(Hwnd) override;
+    bool window_exists(Hwnd) const override;
+    Hwnd find_window(std::string_view class_name, std::optional<std::string_view> title) const override;
+    Hwnd window_from_point(Point) const override;
+    std::string class_name(Hwnd) const override;
+    std::string title(Hwnd) const override;
+    void set_title(Hwnd, std::string_view) override;
+    Rect window_rect(Hwnd) const override;
+    void set_window_rect(Hwnd, const Rect&) override;
+    bool is_visible(Hwnd) const override;
+    void show_window(Hwnd, Visibility) override;
+    bool is_iconic(Hwnd) const override;
+    void set_topmost(Hwnd, Topmost) override;
+    Hwnd parent(Hwnd) const override;
+    bool is_child(Hwnd parent, Hwnd child) const override;
+    Hwnd top_window() const override;
+    Hwnd next_window(Hwnd) const override;
+    std::vector<Hwnd> top_level_windows() const override;
+    Hwnd foreground_window() const override;
+    void set_foreground(Hwnd) override;
+    void post_close(Hwnd) override;
+    std::uint32_t ex_style(Hwnd) const override;
+    void set_ex_style(Hwnd, std::uint32_t) override;
+    void set_window_region(Hwnd, const WindowRegion&) override;
+    void invalidate(Hwnd) override;
+    void set_application_ex_style(std::uint32_t) override;
+    void set_application_title(std::string_view) override;
+
+    // ---- input ----
+    Point cursor_pos() const override;
+    void set_cursor_pos(Point) override;
+    bool key_down(int vk) const override;
+    std::array<std::uint8_t, 256> keyboard_state() const override;
+    void send_key(int vk, KeyAction) override;
+    void send_mouse(MouseInput, int data) override;
+
+    // ---- screen ----
+    Size screen_size() const override;
+
+    // ---- time ----
+    std::uint64_t now_ms() const override;
+    void sleep_ms(int ms) override;
+    TimerId start_timer(int interval_ms, std::function<void()> on_tick) override;
+    void stop_timer(TimerId) override;
+
+    // ---- process ----
+    std::string program_folder() const override;
+    void set_current_folder(std::string_view) override;
+    void message_box(std::string_view text, std::string_view caption, MessageBoxKind) override;
+    int run_message_loop() override;
+    void quit(int exit_code) override;
+
+    // ---- libraries ----
+    LibraryId load_library(std::string_view file_name) override;
+    EntryPoint entry_point(LibraryId, std::string_view name) override;
+    void free_library(LibraryId) override;
+
+    // ---- files ----
+    std::optional<std::string> read_file(std::string_view name) const override;
+    bool write_file_atomic(std::string_view name, std::string_view bytes) override;
+
+    // ---- diagnostics ----
+    void set_diagnostics_source(std::function<std::string()> utf8_dump) override;
+
+private:
+    // One form window: where its events go, and whether the title being set is
+    // the program's own (the toolkit already knows) or came from outside.
+    struct FormWindow {
+        Win32Platform* platform = nullptr;
+        WindowEvents* events = nullptr;
+        bool tracking_leave = false;
+        bool setting_own_title = false;
+    };
+
+    static LRESULT CALLBACK form_window_proc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK service_window_proc(HWND, UINT, WPARAM, LPARAM);
+
+    LRESULT form_message(FormWindow&, HWND, UINT, WPARAM, LPARAM);
+    LRESULT service_message(HWND, UINT, WPARAM, LPARAM);
+    void take_hook_token(HWND, WPARAM length, LPARAM copy);
+    void paint_background(HWND);
+    void fire_timer(UINT_PTR id);
+    LRESULT answer_diagnostics_request(const COPYDATASTRUCT*);
+
+    bool register_form_class(const std::wstring& class_name);
+    void register_service_class();
+    HWND create_service_window(const wchar_t* class_name, const wchar_t* title, HWND parent);
+    FormWindow* own_form(HWND) const;
+
+    HINSTANCE instance_;
+    UINT hook_token_message_;
+    std::set<std::wstring> form_classes_;
+    std::map<HWND, std::unique_ptr<FormWindow>> forms_;
+
+    HWND application_window_ = nullptr;
+    HWND diagnostics_window_ = nullptr;
+    HWND timer_window_ = nullptr;
+
+    std::map<TimerId, std::shared_ptr<std::function<void()>>> timers_;
+    TimerId last_timer_id_ = 0;
+    // While a modal message box runs its own loop no timer handler runs: the box
+    // may be shown while a form is still being created.
+    int modal_depth_ = 0;
+
+    std::set<HMODULE> libraries_;
+    std::function<std::string()> diagnostics_source_;
+};
+
+} // namespace tv::win32

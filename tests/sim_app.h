@@ -1,0 +1,28 @@
+// A fixture for scenario tests: the program running on a simulated desktop.
+#pragma once
+
+#include "core/app.h"
+#include "platform/sim/sim_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tv::test {
+
+class SimApp : public ::testing::Test {
+protected:
+    void start(std::vector<std::string> args = {})
+    {
+        app = std::make_unique<App>(desk, std::move(args));
+        app->create_forms();
+    }
+    Hwnd window(std::string_view cls) const { return desk.find_window(cls); }
+    std::string caption(std::string_view cls) const { return desk.title(window(cls)); }
+    void set_caption(std::string_view cls, std::string_view text) { desk.set_title(window(cls), text); }
+
+    sim::SimDesktop desk;
+    std::unique_ptr<App> app;
+};
+
+} // namespace tv::test
