@@ -1,0 +1,119 @@
+// Raw input on the desktop reaches the captions through the hook library, and
+// the hook switches of the main form turn each feed on and off.
+#include "sim_app.h"
+
+#include "core/app_form.h"
+#include "mouse/pyoil.h"
+#include "settings/form_main.h"
+
+namespace tv::test {
+namespace {
+
+using HookDelivery = SimApp;
+
+TEST_F(HookDelivery, KeysAndMouseReachTheirCells)
+{
+    start();
+    desk.user_key('A', KeyAction::Down);
+    EXPECT_EQ(caption("Tpyoil"), "key--65");
+    desk.user_wheel(120);
+    EXPECT_EQ(caption("TvykForm3"), "ystop wheel=///");
+    desk.user_move({300, 400});
+    desk.user_button(MouseButton::Right, ButtonAction::Down);
+    EXPECT_EQ(caption("TvykForm3"), "down/right//300,400");
+    desk.user_button(MouseButton::Right, ButtonAction::Up);
+    EXPECT_EQ(caption("TvykForm3"), "rightup");
+    EXPECT_EQ(caption("Tescmenu"), "rbuttonup");
+}
+
+TEST_F(HookDelivery, KeyboardHookOffStopsKeyTokensOnly)
+{
+    start();
+    app->FormMain().srfbl.set_checked(false);
+    app->pyoil().srftt.click();
+    EXPECT_FALSE(desk.keyboard_hook_on());
+    desk.user_key('A', KeyAction::Down);
+    EXPECT_EQ(caption("Tpyoil"), "old--78..2");
+    desk.user_wheel(-120);
+    EXPECT_EQ(caption("TvykForm3"), "ystop wheel=...") << "the mouse functions continue";
+
+    app->FormMain().srfbl.set_checked(true);
+    app->pyoil().srftt.click();
+    desk.user_key('B', KeyAction::Down);
+    EXPECT_EQ(caption("Tpyoil"), "key--66");
+}
+
+TEST_F(HookDelivery, MouseHookOffStopsMouseTokensOnly)
+{
+    start();
+    app->FormMain().sbbl.set_checked(false);
+    app->pyoil().sbtt.click();
+    desk.user_wheel(120);
+    EXPECT_EQ(caption("TvykForm3"), "down/[[[38661280,1243372--");
+    desk.user_key('C', KeyAction::Down);
+    EXPECT_EQ(caption("Tpyoil"), "key--67");
+}
+
+TEST_F(HookDelivery, TheProgramsOwnInputComesBackAsNoToken)
+{
+    start();
+    desk.send_key(17, KeyAction::Down);
+    desk.send_key('V', KeyAction::Down);
+    desk.send_key('V', KeyAction::Up);
+    desk.send_key(17, KeyAction::Up);
+    desk.send_mouse(MouseInput::Wheel, 120);
+    EXPECT_EQ(caption("Tpyoil"), "old--78..2");
+    EXPECT_EQ(caption("TvykForm3"), "down/[[[38661280,1243372--");
+    ASSERT_EQ(desk.input_log().size(), 5u);
+    EXPECT_EQ(desk.input_log()[1].describe(), "key 86 down");
+}
+
+// A reader that samples a cell every 50 ms, like the main loop.
+class CellReader : public AppForm {
+public:
+    explicit CellReader(App& app)
+        : AppForm(app, {"reader", "TReader", "", Rect{}, Visibility::Hidden, Topmost::No, 0}),
+          tick_(*this, "tick", 50, true, [this] { seen.push_back(platform().title(platform().find_window("Tpyoil"))); })
+    {
+    }
+    std::vector<std::string> seen;
+
+private:
+    ui::Timer tick_;
+};
+
+TEST_F(HookDelivery, TwoDeliveriesWithinOneReaderPeriodLeaveTheLater)
+{
+    start();
+    CellReader reader(*app);
+    desk.advance(10);
+    desk.user_key('A', KeyAction::Down);
+    desk.advance(10);
+    desk.user_key('B', KeyAction::Down);
+    desk.advance(30); // the reader's first tick
+    desk.user_key('C', KeyAction::Down);
+    desk.advance(50);
+    EXPECT_EQ(reader.seen, (std::vector<std::string>{"key--66", "key--67"}));
+}
+
+TEST_F(HookDelivery, RightButtonOwnedByTheWheelModeNeverReachesTheForms)
+{
+    start();
+    app->pyoil().set_left(100);
+    app->pyoil().show();
+    app->pyoil().Image3.hide();
+    desk.user_move({250, 500});
+    set_caption("Tinputmode", "myright");
+    desk.user_button(MouseButton::Right, ButtonAction::Down);
+    desk.user_button(MouseButton::Right, ButtonAction::Up);
+    EXPECT_FALSE(app->ended()) << "the release over the picture was swallowed";
+    EXPECT_EQ(caption("Tescmenu"), "rbuttonup") << "the tokens still arrive";
+
+    set_caption("Tinputmode", "xx myright");
+    desk.user_button(MouseButton::Right, ButtonAction::Down);
+    desk.user_button(MouseButton::Right, ButtonAction::Up);
+    EXPECT_TRUE(app->ended());
+}
+
+} // namespace
+} // namespace tv::test

@@ -1,0 +1,134 @@
+// The input hook's tokenizer: raw events in, state-board tokens out.
+#include "hook/tokenizer.h"
+
+#include <gtest/gtest.h>
+
+namespace tv::hook {
+namespace {
+
+RawEvent key(int vk, bool down, std::uint64_t t = 0)
+{
+    RawEvent e;
+    e.kind = down ? RawKind::KeyDown : RawKind::KeyUp;
+    e.vk = vk;
+    e.time_ms = t;
+    return e;
+}
+
+RawEvent button(RawButton b, bool down, int x = 10, int y = 20)
+{
+    RawEvent e;
+    e.kind = down ? RawKind::ButtonDown : RawKind::ButtonUp;
+    e.button = b;
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
+RawEvent wheel(int delta)
+{
+    RawEvent e;
+    e.kind = RawKind::Wheel;
+    e.wheel_delta = delta;
+    return e;
+}
+
+// The tokens one sequence of events leaves, each "cell:token".
+std::vector<std::string> tokens_of(const std::vector<RawEvent>& events, HookState state = {})
+{
+    Tokenizer t;
+    std::vector<std::string> out;
+    for (const RawEvent& e : events)
+        for (const Delivery& d : t.feed(e, state).deliveries)
+            out.push_back(std::string(cell_class(d.cell)) + ":" + d.token);
+    return out;
+}
+
+struct Row {
+    const char* what;
+    std::vector<RawEvent> events;
+    std::vector<std::string> tokens;
+};
+
+TEST(Tokenizer, MappingTable)
+{
+    const Row rows[] = {
+        {"letter", {key('A', true), key('A', false)}, {"Tpyoil:key--65"}},
+        {"digit and space", {key('7', true), key(32, true)}, {"Tpyoil:key--55", "Tpyoil:key--32"}},
+        {"letter repeats while held", {key('B', true), key('B', true)}, {"Tpyoil:key--66", "Tpyoil:key--66"}},
+        {"left Alt tap", {key(164, true), key(164, true), key(164, false)}, {"Tpyoil:18down", "Tpyoil:old--18up"}},
+        {"generic Alt", {key(18, true), key(18, false)}, {"Tpyoil:18down", "Tpyoil:old--18up"}},
+        {"right Alt tap", {key(165, true), key(165, false)}, {"Tpyoil:old--18..0", "Tpyoil:old--18..2"}},
+        {"Windows key", {key(91, true), key(91, false), key(92, true)}, {"Tpyoil:91down", "Tpyoil:91down"}},
+        {"Shift", {key(160, true), key(160, true), key(160, false)}, {"Tpyoil:old--16down", "Tpyoil:old--16up"}},
+        {"Caps Lock", {key(20, true), key(20, false)}, {"Tpyoil:old--20up"}},
+        {"Enter", {key(13, true), key(13, false)}, {"Tpyoil:old--13..0", "Tpyoil:old--13..2"}},
+        {"semicolon", {key(186, true), key(186, false)}, {"Tpyoil:old--186..0", "Tpyoil:old--186..2"}},
+        {"Ctrl used with C is no tap", {key(162, true), key('C', true), key('C', false), key(162, false)},
+         {"Tpyoil:key--67"}},
+        {"wheel up", {wheel(120)}, {"TvykForm3:ystop wheel=///"}},
+        {"wheel down", {wheel(-120)}, {"TvykForm3:ystop wheel=..."}},
+        {"left click", {button(RawButton::Left, true, 5, 6), button(RawButton::Left, false)},
+         {"TvykForm3:down/left//5,6", "Tescmenu:buttonup"}},
+        {"right click", {button(RawButton::Right, true, -3, 900), button(RawButton::Right, false)},
+         {"TvykForm3:down/right//-3,900", "TvykForm3:rightup", "Tescmenu:rbuttonup"}},
+        {"middle click", {button(RawButton::Middle, true, 1, 2), button(RawButton::Middle, false)},
+         {"TvykForm3:down/middle//1,2", "Tescmenu:buttonup", "TvykForm4:mkeyscroll"}},
+        {"move", {RawEvent{}}, {}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(tokens_of(r.events), r.tokens);
+    }
+}
+
+TEST(Tokenizer, DoubleCtrlTapGivesTwoDifferentTokens)
+{
+    // The key history keeps a value only when it differs from its top, so a
+    // double tap must read as two different tokens and a slow second tap must not.
+    EXPECT_EQ(tokens_of({key(162, true, 0), key(162, false, 50), key(162, true, 200), key(162, false, 250)}),
+              (std::vector<std::string>{"Tpyoil:old--17up", "Tpyoil:old--17up2"}));
+    EXPECT_EQ(tokens_of({key(17, true, 0), key(17, false, 50), key(17, true, 900), key(17, false, 950)}),
+              (std::vector<std::string>{"Tpyoil:old--17up", "Tpyoil:old--17up"}));
+    EXPECT_EQ(tokens_of({key(17, true, 0), key(17, false, 10), key(17, true, 20), key(17, false, 30),
+                         key(17, true, 40), key(17, false, 50)}),
+              (std::vector<std::string>{"Tpyoil:old--17up", "Tpyoil:old--17up2", "Tpyoil:old--17up"}))
+        << "a third quick tap starts a new pair";
+}
+
+TEST(Tokenizer, OwnSyntheticInputGivesNoTokenAndPasses)
+{
+    Tokenizer t;
+    for (RawEvent e : {key(17, true), key('V', true), key('V', false), key(17, false), wheel(120),
+                       button(RawButton::Right, true), button(RawButton::Right, false)}) {
+        e.own = true;
+        const Output out = t.feed(e, HookState{true});
+        EXPECT_TRUE(out.deliveries.empty());
+        EXPECT_EQ(out.verdict, Verdict::Pass);
+    }
+}
+
+TEST(Tokenizer, RightButtonIsSuppressedWhileTheWheelModeOwnsIt)
+{
+    Tokenizer t;
+    EXPECT_EQ(t.feed(button(RawButton::Right, true), HookState{true}).verdict, Verdict::Suppress);
+    EXPECT_EQ(t.feed(button(RawButton::Right, false), HookState{false}).verdict, Verdict::Suppress)
+        << "the release follows its press";
+    EXPECT_EQ(t.feed(button(RawButton::Right, true), HookState{false}).verdict, Verdict::Pass);
+    EXPECT_EQ(t.feed(button(RawButton::Right, false), HookState{true}).verdict, Verdict::Pass);
+    EXPECT_EQ(t.feed(button(RawButton::Left, true), HookState{true}).verdict, Verdict::Pass);
+    EXPECT_EQ(t.feed(key('A', true), HookState{true}).verdict, Verdict::Pass);
+}
+
+TEST(Tokenizer, OddKeyCodesStayInRange)
+{
+    Tokenizer t;
+    for (int vk : {0, 255, 256, -1, 0x7FFFFFFF}) {
+        t.feed(key(vk, true), {});
+        t.feed(key(vk, false), {});
+    }
+    SUCCEED();
+}
+
+} // namespace
+} // namespace tv::hook
