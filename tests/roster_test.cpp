@@ -60,11 +60,13 @@ TEST_F(Roster, EighteenFormsInOrderWithClassesCaptionsAndStates)
         const Hwnd h = window(row.cls);
         ASSERT_NE(h, 0u) << "no window of class " << row.cls;
         EXPECT_EQ(h, forms[i]->hwnd());
-        if (row.caption)
+        if (row.caption) {
             EXPECT_EQ(desk.title(h), row.caption);
+        }
         EXPECT_EQ(desk.is_visible(h), row.visible);
-        if (row.left != kAny)
+        if (row.left != kAny) {
             EXPECT_EQ(desk.window_rect(h).left, row.left);
+        }
     }
     EXPECT_EQ(desk.application_title(), "Tarvesk");
     EXPECT_EQ(desk.application_ex_style() & kExToolWindow, kExToolWindow);

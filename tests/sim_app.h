@@ -10,6 +10,9 @@
 
 namespace tv::test {
 
+// A UTF-8 text written in a test (narrow literals are CP936), for scenario scripts and traces.
+inline std::string utf8(std::u8string_view s) { return std::string(s.begin(), s.end()); }
+
 class SimApp : public ::testing::Test {
 protected:
     void start(std::vector<std::string> args = {})

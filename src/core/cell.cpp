@@ -10,11 +10,12 @@ std::string_view piece(std::string_view text, long pos, long len)
     if (len <= 0)
         return {};
     if (pos < 1) {
-        // Like a 1-based copy from before the start: what lies before position 1 is nothing.
-        len += pos - 1;
-        pos = 1;
-        if (len <= 0)
+        // A piece that starts before position 1 loses the positions before it.
+        const unsigned long before = 1UL - static_cast<unsigned long>(pos);
+        if (static_cast<unsigned long>(len) <= before)
             return {};
+        len -= static_cast<long>(before);
+        pos = 1;
     }
     const auto start = static_cast<std::size_t>(pos - 1);
     if (start >= text.size())

@@ -137,7 +137,7 @@ Hwnd SimDesktop::create_window(const WindowSpec& spec, WindowEvents* events)
     w.rect = spec.rect;
     w.visible = spec.visibility == Visibility::Shown;
     w.topmost = spec.topmost == Topmost::Yes;
-    w.ex_style = spec.ex_style | (w.topmost ? kExTopmost : 0);
+    w.ex_style = spec.ex_style | (w.topmost ? std::uint32_t{kExTopmost} : 0u);
     w.parent = find(spec.parent) ? spec.parent : 0;
     w.events = events;
     w.process = kOwnProcess;
@@ -153,7 +153,7 @@ Hwnd SimDesktop::add_window(std::string_view class_name, std::string_view title,
     w.rect = rect;
     w.visible = visibility == Visibility::Shown;
     w.topmost = topmost == Topmost::Yes;
-    w.ex_style = w.topmost ? kExTopmost : 0;
+    w.ex_style = w.topmost ? std::uint32_t{kExTopmost} : 0u;
     w.parent = find(parent) ? parent : 0;
     return insert_window(std::move(w));
 }
