@@ -171,6 +171,20 @@ public:
     // Whole and atomic: the old file or the new one, never a torn one.
     virtual bool write_file_atomic(std::string_view name, std::string_view bytes) = 0;
 
+    // ---- clipboard ----
+    // The clipboard's text; nullopt when it cannot be opened (an empty
+    // clipboard gives an empty text).
+    virtual std::optional<std::string> clipboard_text() { return std::nullopt; }
+
+    // ---- programs ----
+    // Starts a program (a path relative to the current folder, or a fixed
+    // batch file of the program folder) without waiting for it.
+    virtual bool start_program(std::string_view /*path*/, Visibility) { return false; }
+
+    // ---- common dialogs ----
+    // The colour dialog, modal; the chosen colour as 0x00BBGGRR, nullopt on cancel.
+    virtual std::optional<std::uint32_t> choose_colour(std::uint32_t /*initial*/) { return std::nullopt; }
+
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;
 };

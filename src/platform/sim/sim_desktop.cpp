@@ -662,6 +662,22 @@ EntryPoint SimDesktop::entry_point(LibraryId id, std::string_view name)
 
 void SimDesktop::free_library(LibraryId id) { loaded_.erase(id); }
 
+bool SimDesktop::start_program(std::string_view path, Visibility v)
+{
+    started_.emplace_back(std::string(path), v);
+    return true;
+}
+
+std::optional<std::uint32_t> SimDesktop::choose_colour(std::uint32_t)
+{
+    ++colour_dialogs_;
+    if (colour_answers.empty())
+        return std::nullopt;
+    auto answer = colour_answers.front();
+    colour_answers.pop_front();
+    return answer;
+}
+
 // ---------------------------------------------------------------- files
 
 std::optional<std::string> SimDesktop::read_file(std::string_view name) const

@@ -90,6 +90,13 @@ public:
     std::uint32_t application_ex_style() const { return app_ex_style_; }
     std::string application_title() const { return app_title_; }
 
+    // ---- clipboard, programs, dialogs ----
+    void set_clipboard(std::optional<std::string> text) { clipboard_ = std::move(text); } // nullopt: cannot open
+    const std::vector<std::pair<std::string, Visibility>>& started_programs() const { return started_; }
+    // The answers the colour dialog gives, in order; nullopt is Cancel. Empty: Cancel.
+    std::deque<std::optional<std::uint32_t>> colour_answers;
+    int colour_dialogs_shown() const { return colour_dialogs_; }
+
     // ---- files ----
     void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
     void remove_file(std::string_view name);
@@ -153,6 +160,9 @@ public:
     bool write_file_atomic(std::string_view name, std::string_view bytes) override;
 
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
+    std::optional<std::string> clipboard_text() override { return clipboard_; }
+    bool start_program(std::string_view path, Visibility v) override;
+    std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
 
 private:
     struct Window {
@@ -224,6 +234,9 @@ private:
     std::uint32_t app_ex_style_ = 0;
     std::string app_title_;
     std::function<std::string()> diagnostics_;
+    std::optional<std::string> clipboard_ = std::string();
+    std::vector<std::pair<std::string, Visibility>> started_;
+    int colour_dialogs_ = 0;
 };
 
 } // namespace tv::sim

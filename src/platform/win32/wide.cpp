@@ -141,4 +141,16 @@ std::wstring utf8_to_utf16(std::string_view utf8)
 
 std::string utf16_to_utf8(std::wstring_view utf16) { return wide_to_bytes(CP_UTF8, utf16); }
 
+std::wstring wide_text_in(const void* data, std::size_t bytes)
+{
+    if (!data)
+        return {};
+    const auto* text = static_cast<const wchar_t*>(data);
+    const std::size_t units = bytes / sizeof(wchar_t);
+    for (std::size_t i = 0; i < units; ++i)
+        if (text[i] == L'\0')
+            return std::wstring(text, i);
+    return {};
+}
+
 } // namespace tv::win32

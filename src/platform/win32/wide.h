@@ -6,6 +6,7 @@
 // texts of any length are converted in pieces the API can take.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,9 @@ std::string narrow(std::wstring_view utf16);
 
 std::wstring utf8_to_utf16(std::string_view utf8);
 std::string utf16_to_utf8(std::wstring_view utf16);
+
+// The NUL-terminated UTF-16 text at the start of a buffer another process sent
+// (WM_COPYDATA): empty when the buffer holds no terminating NUL.
+std::wstring wide_text_in(const void* data, std::size_t bytes);
 
 } // namespace tv::win32

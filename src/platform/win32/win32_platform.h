@@ -33,6 +33,9 @@ inline constexpr ULONG_PTR kDiagnosticsRequest = 0x54564447;
 // the old file is then untouched.
 bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes);
 
+// The folder of the program file, with a trailing backslash; empty when unknown.
+std::wstring program_folder_path();
+
 class Win32Platform : public Platform {
 public:
     Win32Platform();
@@ -125,6 +128,9 @@ private:
     void paint_background(HWND);
     void fire_timer(UINT_PTR id);
     LRESULT answer_diagnostics_request(const COPYDATASTRUCT*);
+    // A crash between writing a temporary and putting it in place leaves the
+    // temporary behind; the next start removes it from the program folder.
+    void remove_leftover_temporaries();
 
     bool register_form_class(const std::wstring& class_name);
     void register_service_class();

@@ -1,0 +1,174 @@
+// Files: read whole, written whole and atomically.
+//
+// A write goes to a temporary beside the target, is flushed and closed, and
+// then takes the target's place in one step, so a crash leaves the old file or
+// the new one, never a torn one. Virus scanners and indexers briefly open files
+// without sharing; those refusals (errors 5 and 32) are retried for a moment.
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/wide.h"
+
+#include <algorithm>
+
+namespace tv::win32 {
+namespace {
+
+constexpr const wchar_t* kTemporarySuffix = L".tvtmp";
+constexpr int kAttempts = 10;
+constexpr DWORD kRetryPauseMs = 25;
+// Larger files are not the program's text files.
+constexpr LONGLONG kLargestRead = LONGLONG{256} << 20;
+constexpr DWORD kChunk = DWORD{1} << 20;
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : handle_(h) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { close(); }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close()
+    {
+        if (!valid())
+            return true;
+        const bool ok = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool is_sharing_error(DWORD error) { return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION; }
+
+// Runs `attempt` (which answers a Win32 error code) until it succeeds, fails
+// otherwise than by sharing, or the attempts are used up.
+template <class Attempt> DWORD with_retries(Attempt attempt)
+{
+    DWORD error = ERROR_SUCCESS;
+    for (int i = 0; i < kAttempts; ++i) {
+        error = attempt();
+        if (error == ERROR_SUCCESS || !is_sharing_error(error))
+            return error;
+        Sleep(kRetryPauseMs);
+    }
+    return error;
+}
+
+bool write_all(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kChunk));
+        DWORD wrote = 0;
+        if (!WriteFile(file, bytes.data(), want, &wrote, nullptr) || wrote == 0)
+            return false;
+        bytes.remove_prefix(wrote);
+    }
+    return true;
+}
+
+bool write_temporary(const std::wstring& temporary, std::string_view bytes)
+{
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    const DWORD error = with_retries([&] {
+        opened = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        return opened == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    });
+    if (error != ERROR_SUCCESS)
+        return false;
+    FileHandle file(opened);
+    const bool written = write_all(file.get(), bytes) && FlushFileBuffers(file.get());
+    return file.close() && written;
+}
+
+DWORD move_into_place(const std::wstring& temporary, const std::wstring& target)
+{
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? ERROR_SUCCESS
+               : GetLastError();
+}
+
+DWORD replace_once(const std::wstring& temporary, const std::wstring& target)
+{
+    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return move_into_place(temporary, target);
+    if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    // The old file is already gone (or vanished meanwhile) and the new text still
+    // waits under the temporary name: moving it finishes the replacement.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_FILE_NOT_FOUND)
+        return move_into_place(temporary, target);
+    return error;
+}
+
+std::optional<std::string> read_all(HANDLE file)
+{
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > kLargestRead)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - total, kChunk));
+        DWORD got = 0;
+        if (!ReadFile(file, bytes.data() + total, want, &got, nullptr))
+            return std::nullopt;
+        if (got == 0)
+            break;
+        total += got;
+    }
+    bytes.resize(total);
+    return bytes;
+}
+
+} // namespace
+
+bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes)
+{
+    if (path.empty())
+        return false;
+    const std::wstring temporary = path + kTemporarySuffix;
+    const bool done = write_temporary(temporary, bytes) &&
+                      with_retries([&] { return replace_once(temporary, path); }) == ERROR_SUCCESS;
+    if (!done)
+        DeleteFileW(temporary.c_str());
+    return done;
+}
+
+std::optional<std::string> Win32Platform::read_file(std::string_view name) const
+{
+    if (name.empty())
+        return std::nullopt;
+    FileHandle file(CreateFileW(widen(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return std::nullopt;
+    return read_all(file.get());
+}
+
+bool Win32Platform::write_file_atomic(std::string_view name, std::string_view bytes)
+{
+    return !name.empty() && write_whole_file_atomic(widen(name), bytes);
+}
+
+void Win32Platform::remove_leftover_temporaries()
+{
+    const std::wstring folder = program_folder_path();
+    if (folder.empty())
+        return;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"*" + kTemporarySuffix).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+} // namespace tv::win32

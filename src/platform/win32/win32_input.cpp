@@ -1,0 +1,95 @@
+// Input, screen, clock and timers.
+#include "platform/win32/win32_platform.h"
+
+#include "hook/tokenizer.h"
+
+#include <algorithm>
+
+namespace tv::win32 {
+namespace {
+
+bool is_key_code(int vk) { return vk > 0 && vk < 256; }
+
+} // namespace
+
+Point Win32Platform::cursor_pos() const
+{
+    POINT p{};
+    if (!GetCursorPos(&p))
+        return {};
+    return Point{p.x, p.y};
+}
+
+void Win32Platform::set_cursor_pos(Point p) { SetCursorPos(p.x, p.y); }
+
+bool Win32Platform::key_down(int vk) const
+{
+    return is_key_code(vk) && (GetAsyncKeyState(vk) & 0x8000) != 0;
+}
+
+std::array<std::uint8_t, 256> Win32Platform::keyboard_state() const
+{
+    std::array<std::uint8_t, 256> state{};
+    if (!GetKeyboardState(state.data()))
+        state.fill(0);
+    return state;
+}
+
+// The program's own events carry kOwnInputTag so that wrhk.dll does not read
+// them back as the user's gestures.
+void Win32Platform::send_key(int vk, KeyAction action)
+{
+    if (!is_key_code(vk))
+        return;
+    keybd_event(static_cast<BYTE>(vk), 0, action == KeyAction::Up ? KEYEVENTF_KEYUP : 0, hook::kOwnInputTag);
+}
+
+void Win32Platform::send_mouse(MouseInput input, int data)
+{
+    mouse_event(static_cast<DWORD>(input), 0, 0, static_cast<DWORD>(data), hook::kOwnInputTag);
+}
+
+Size Win32Platform::screen_size() const { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::uint64_t Win32Platform::now_ms() const { return GetTickCount64(); }
+
+void Win32Platform::sleep_ms(int ms) { Sleep(static_cast<DWORD>(std::max(ms, 0))); }
+
+TimerId Win32Platform::start_timer(int interval_ms, std::function<void()> on_tick)
+{
+    if (!on_tick || !timer_window_)
+        return 0;
+    TimerId id = last_timer_id_;
+    do
+        ++id;
+    while (id == 0 || timers_.count(id));
+    const UINT interval = static_cast<UINT>(std::clamp(interval_ms, int{USER_TIMER_MINIMUM}, 0x7FFFFFFF));
+    if (!SetTimer(timer_window_, id, interval, nullptr))
+        return 0;
+    last_timer_id_ = id;
+    timers_[id] = std::make_shared<std::function<void()>>(std::move(on_tick));
+    return id;
+}
+
+void Win32Platform::stop_timer(TimerId id)
+{
+    if (timers_.erase(id))
+        KillTimer(timer_window_, id);
+}
+
+void Win32Platform::fire_timer(UINT_PTR id)
+{
+    if (modal_depth_ > 0)
+        return;
+    auto it = timers_.find(static_cast<TimerId>(id));
+    if (it == timers_.end())
+        return;
+    // Held by a copy: the handler may stop its own timer.
+    const auto tick = it->second;
+    try {
+        (*tick)();
+    } catch (...) {
+    }
+}
+
+} // namespace tv::win32

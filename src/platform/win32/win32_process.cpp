@@ -1,0 +1,163 @@
+// The process: program folder, message loop, message boxes, libraries and the
+// diagnostics channel.
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/wide.h"
+
+#include <algorithm>
+
+namespace tv::win32 {
+namespace {
+
+std::wstring module_path(HMODULE module)
+{
+    std::wstring path(MAX_PATH, L'\0');
+    constexpr std::size_t kLongest = 32768;
+    for (;;) {
+        const DWORD got = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+        if (got == 0)
+            return {};
+        if (got < path.size() || path.size() >= kLongest) {
+            path.resize(std::min<std::size_t>(got, path.size()));
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// A relative name resolved against the current folder, as the program's rules
+// resolve every file; empty when it cannot be.
+std::wstring full_path(const std::wstring& name)
+{
+    const DWORD need = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (need == 0)
+        return {};
+    std::wstring path(need, L'\0');
+    const DWORD got = GetFullPathNameW(name.c_str(), need, path.data(), nullptr);
+    if (got == 0 || got >= need)
+        return {};
+    path.resize(got);
+    return path;
+}
+
+using StdcallEntry = std::intptr_t(WINAPI*)(std::intptr_t, std::intptr_t, std::intptr_t);
+
+// True while the code at `address` still belongs to a loaded module: an entry
+// point kept after its library was freed then does nothing instead of crashing.
+bool still_loaded(const void* address)
+{
+    HMODULE module = nullptr;
+    return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              static_cast<LPCWSTR>(address), &module) != 0;
+}
+
+} // namespace
+
+std::wstring program_folder_path()
+{
+    const std::wstring path = module_path(nullptr);
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+std::string Win32Platform::program_folder() const { return narrow(program_folder_path()); }
+
+void Win32Platform::set_current_folder(std::string_view folder)
+{
+    if (!folder.empty())
+        SetCurrentDirectoryW(widen(folder).c_str());
+}
+
+void Win32Platform::message_box(std::string_view text, std::string_view caption, MessageBoxKind)
+{
+    ++modal_depth_;
+    MessageBoxW(nullptr, widen(text).c_str(), widen(caption).c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    --modal_depth_;
+}
+
+int Win32Platform::run_message_loop()
+{
+    MSG message{};
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(message.wParam);
+        if (got == -1)
+            return 0;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Win32Platform::quit(int exit_code) { PostQuitMessage(exit_code); }
+
+LibraryId Win32Platform::load_library(std::string_view file_name)
+{
+    if (file_name.empty())
+        return 0;
+    // Only the file in the current folder: a library of the same name elsewhere
+    // on the search path is not the program's.
+    const std::wstring path = full_path(widen(file_name));
+    if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return 0;
+    DWORD old_mode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_mode);
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    SetThreadErrorMode(old_mode, nullptr);
+    if (!module)
+        return 0;
+    libraries_.insert(module);
+    return reinterpret_cast<LibraryId>(module);
+}
+
+EntryPoint Win32Platform::entry_point(LibraryId library, std::string_view name)
+{
+    auto module = reinterpret_cast<HMODULE>(library);
+    if (!libraries_.count(module) || name.empty() || name.find('\0') != std::string_view::npos)
+        return {};
+    FARPROC proc = GetProcAddress(module, std::string(name).c_str());
+    if (!proc)
+        return {};
+    // x64 passes the first integer arguments in registers whatever their
+    // number, so one three-argument form serves the two- and three-argument
+    // entry points; missing arguments are 0.
+    auto entry = reinterpret_cast<StdcallEntry>(reinterpret_cast<void*>(proc));
+    return [entry](const std::vector<std::intptr_t>& args) {
+        std::intptr_t a[3] = {};
+        std::copy_n(args.begin(), std::min<std::size_t>(args.size(), 3), a);
+        if (still_loaded(reinterpret_cast<const void*>(entry)))
+            entry(a[0], a[1], a[2]);
+    };
+}
+
+void Win32Platform::free_library(LibraryId library)
+{
+    auto module = reinterpret_cast<HMODULE>(library);
+    if (libraries_.erase(module))
+        FreeLibrary(module);
+}
+
+void Win32Platform::set_diagnostics_source(std::function<std::string()> utf8_dump)
+{
+    diagnostics_source_ = std::move(utf8_dump);
+}
+
+// Another process sends WM_COPYDATA with a file path; the dump is written there
+// whole before the answer, so the sender can read it as soon as SendMessage returns.
+LRESULT Win32Platform::answer_diagnostics_request(const COPYDATASTRUCT* request)
+{
+    if (!request || request->dwData != kDiagnosticsRequest || !diagnostics_source_)
+        return FALSE;
+    const std::wstring path = wide_text_in(request->lpData, request->cbData);
+    if (path.empty())
+        return FALSE;
+    std::string dump;
+    try {
+        dump = diagnostics_source_();
+    } catch (...) {
+        return FALSE;
+    }
+    return write_whole_file_atomic(path, dump) ? TRUE : FALSE;
+}
+
+} // namespace tv::win32

@@ -1,0 +1,545 @@
+// Forms and window probes: creating the program's windows, routing their
+// messages to the toolkit, and the questions the rules ask about any window.
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/hook_token.h"
+#include "platform/win32/wide.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace tv::win32 {
+namespace {
+
+HWND to_hwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }
+Hwnd from_hwnd(HWND h) { return reinterpret_cast<Hwnd>(h); }
+
+// A handle that names a window now; every query on anything else answers empty.
+HWND live(Hwnd h)
+{
+    HWND w = to_hwnd(h);
+    return w && IsWindow(w) ? w : nullptr;
+}
+
+// Windows of other threads are arranged without waiting for them: a hung
+// program must not stall the UI thread.
+bool on_this_thread(HWND w) { return GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId(); }
+
+Point client_point(LPARAM lp) { return Point{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
+
+// A handler's failure ends that event only, as the toolkit's timers do.
+template <class Call> void deliver(WindowEvents* events, Call call)
+{
+    if (!events)
+        return;
+    try {
+        call(*events);
+    } catch (...) {
+    }
+}
+
+std::optional<std::pair<MouseButton, ButtonAction>> button_of(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN: return std::pair{MouseButton::Left, ButtonAction::Down};
+    case WM_LBUTTONUP: return std::pair{MouseButton::Left, ButtonAction::Up};
+    case WM_RBUTTONDOWN: return std::pair{MouseButton::Right, ButtonAction::Down};
+    case WM_RBUTTONUP: return std::pair{MouseButton::Right, ButtonAction::Up};
+    case WM_MBUTTONDOWN: return std::pair{MouseButton::Middle, ButtonAction::Down};
+    case WM_MBUTTONUP: return std::pair{MouseButton::Middle, ButtonAction::Up};
+    default: return std::nullopt;
+    }
+}
+
+void track_mouse_leave(HWND w)
+{
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = w;
+    TrackMouseEvent(&track);
+}
+
+// The stored title of a window of another thread or program, read without a
+// message so a hung owner cannot stall the reader.
+std::wstring stored_title(HWND w)
+{
+    std::wstring text(256, L'\0');
+    constexpr std::size_t kLongest = std::size_t{1} << 22;
+    for (;;) {
+        const int got = InternalGetWindowText(w, text.data(), static_cast<int>(text.size()));
+        if (got < 0)
+            return {};
+        if (static_cast<std::size_t>(got) + 1 < text.size() || text.size() >= kLongest) {
+            text.resize(static_cast<std::size_t>(got));
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+std::wstring own_title(HWND w)
+{
+    const int length = GetWindowTextLengthW(w);
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(w, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::clamp(got, 0, length)));
+    return text;
+}
+
+// The rectangles combined by exclusive-or, in window coordinates.
+HRGN build_region(const WindowRegion& region)
+{
+    const Rect& first = region.xor_rects.front();
+    HRGN result = CreateRectRgn(first.left, first.top, first.right, first.bottom);
+    if (!result)
+        return nullptr;
+    for (std::size_t i = 1; i < region.xor_rects.size(); ++i) {
+        const Rect& r = region.xor_rects[i];
+        HRGN piece = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+        if (!piece)
+            continue;
+        CombineRgn(result, result, piece, RGN_XOR);
+        DeleteObject(piece);
+    }
+    return result;
+}
+
+BOOL CALLBACK collect_window(HWND w, LPARAM list)
+{
+    reinterpret_cast<std::vector<Hwnd>*>(list)->push_back(from_hwnd(w));
+    return TRUE;
+}
+
+} // namespace
+
+// ---- the platform's own windows ----
+
+Win32Platform::Win32Platform()
+    : instance_(GetModuleHandleW(nullptr)), hook_token_message_(RegisterWindowMessageW(kHookTokenMessageName))
+{
+    register_service_class();
+    application_window_ = create_service_window(L"TarveskApplication", L"", nullptr);
+    diagnostics_window_ = create_service_window(L"TarveskDiagnostics", L"Tarvesk diagnostics", nullptr);
+    timer_window_ = create_service_window(L"TarveskTimers", L"", HWND_MESSAGE);
+    remove_leftover_temporaries();
+}
+
+Win32Platform::~Win32Platform()
+{
+    for (auto& [id, tick] : timers_)
+        KillTimer(timer_window_, id);
+    timers_.clear();
+    while (!forms_.empty())
+        destroy_window(from_hwnd(forms_.begin()->first));
+    for (HWND w : {timer_window_, diagnostics_window_, application_window_}) {
+        if (!w)
+            continue;
+        SetWindowLongPtrW(w, GWLP_USERDATA, 0);
+        DestroyWindow(w);
+    }
+}
+
+void Win32Platform::register_service_class()
+{
+    for (const wchar_t* name : {L"TarveskApplication", L"TarveskDiagnostics", L"TarveskTimers"}) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &Win32Platform::service_window_proc;
+        wc.hInstance = instance_;
+        wc.lpszClassName = name;
+        RegisterClassExW(&wc);
+    }
+}
+
+HWND Win32Platform::create_service_window(const wchar_t* class_name, const wchar_t* title, HWND parent)
+{
+    return CreateWindowExW(0, class_name, title, WS_POPUP, 0, 0, 0, 0, parent, nullptr, instance_, this);
+}
+
+LRESULT CALLBACK Win32Platform::service_window_proc(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* platform = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (!platform)
+        return DefWindowProcW(w, message, wp, lp);
+    return platform->service_message(w, message, wp, lp);
+}
+
+LRESULT Win32Platform::service_message(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (w == timer_window_) {
+            fire_timer(wp);
+            return 0;
+        }
+        break;
+    case WM_COPYDATA:
+        if (w == diagnostics_window_)
+            return answer_diagnostics_request(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+        return FALSE;
+    case WM_CLOSE:
+        // These windows live as long as the program; a close from outside is ignored.
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(w, message, wp, lp);
+}
+
+void Win32Platform::set_application_ex_style(std::uint32_t style)
+{
+    if (application_window_)
+        SetWindowLongPtrW(application_window_, GWL_EXSTYLE, static_cast<LONG_PTR>(style));
+}
+
+void Win32Platform::set_application_title(std::string_view title)
+{
+    if (application_window_)
+        SetWindowTextW(application_window_, widen(title).c_str());
+}
+
+// ---- forms ----
+
+bool Win32Platform::register_form_class(const std::wstring& class_name)
+{
+    if (form_classes_.count(class_name))
+        return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Win32Platform::form_window_proc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = class_name.c_str();
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+    form_classes_.insert(class_name);
+    return true;
+}
+
+Hwnd Win32Platform::create_window(const WindowSpec& spec, WindowEvents* events)
+{
+    const std::wstring class_name = widen(spec.class_name);
+    if (class_name.empty() || class_name.size() > 255 || !register_form_class(class_name))
+        return 0;
+    HWND parent = nullptr;
+    if (spec.parent && !(parent = live(spec.parent)))
+        return 0;
+    const DWORD style = parent ? (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) : (WS_POPUP | WS_CLIPCHILDREN);
+    const DWORD ex_style = spec.ex_style | (spec.topmost == Topmost::Yes ? WS_EX_TOPMOST : 0);
+    auto record = std::make_unique<FormWindow>();
+    record->platform = this;
+    const Rect& r = spec.rect;
+    HWND w = CreateWindowExW(ex_style, class_name.c_str(), widen(spec.title).c_str(), style, r.left, r.top,
+                             std::max(r.width(), 0), std::max(r.height(), 0), parent, nullptr, instance_, record.get());
+    if (!w)
+        return 0;
+    // Events start after creation: the form is still being constructed.
+    record->events = events;
+    forms_[w] = std::move(record);
+    if (spec.visibility == Visibility::Shown)
+        ShowWindow(w, SW_SHOWNOACTIVATE);
+    return from_hwnd(w);
+}
+
+void Win32Platform::destroy_window(Hwnd h)
+{
+    auto it = forms_.find(to_hwnd(h));
+    if (it == forms_.end())
+        return;
+    HWND w = it->first;
+    SetWindowLongPtrW(w, GWLP_USERDATA, 0);
+    forms_.erase(it);
+    DestroyWindow(w);
+}
+
+Win32Platform::FormWindow* Win32Platform::own_form(HWND w) const
+{
+    auto it = forms_.find(w);
+    return it == forms_.end() ? nullptr : it->second.get();
+}
+
+LRESULT CALLBACK Win32Platform::form_window_proc(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (!form || !form->platform)
+        return DefWindowProcW(w, message, wp, lp);
+    return form->platform->form_message(*form, w, message, wp, lp);
+}
+
+LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == hook_token_message_ && message != 0) {
+        take_hook_token(w, wp, lp);
+        return 0;
+    }
+    WindowEvents* events = form.events;
+    if (auto button = button_of(message)) {
+        deliver(events, [&](WindowEvents& e) { e.on_button(button->first, button->second, client_point(lp)); });
+        return 0;
+    }
+    switch (message) {
+    case WM_MOUSEMOVE:
+        if (!form.tracking_leave) {
+            track_mouse_leave(w);
+            form.tracking_leave = true;
+        }
+        deliver(events, [&](WindowEvents& e) { e.on_mouse_move(client_point(lp)); });
+        return 0;
+    case WM_MOUSELEAVE:
+        form.tracking_leave = false;
+        deliver(events, [](WindowEvents& e) { e.on_mouse_leave(); });
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        const KeyAction action = message == WM_KEYDOWN ? KeyAction::Down : KeyAction::Up;
+        deliver(events, [&](WindowEvents& e) { e.on_key(static_cast<int>(wp), action); });
+        return 0;
+    }
+    case WM_CLOSE:
+        // The toolkit decides what closing means; the window itself stays.
+        deliver(events, [](WindowEvents& e) { e.on_close_request(); });
+        return 0;
+    case WM_SETTEXT: {
+        const bool from_outside = !form.setting_own_title;
+        const LRESULT result = DefWindowProcW(w, message, wp, lp);
+        if (from_outside)
+            deliver(events, [](WindowEvents& e) { e.on_title_changed(); });
+        return result;
+    }
+    case WM_PAINT:
+        paint_background(w);
+        deliver(events, [](WindowEvents& e) { e.on_paint(); });
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(w, message, wp, lp);
+}
+
+void Win32Platform::paint_background(HWND w)
+{
+    // BeginPaint erases with the class brush; the controls are the toolkit's.
+    PAINTSTRUCT paint;
+    if (BeginPaint(w, &paint))
+        EndPaint(w, &paint);
+}
+
+// A token from wrhk.dll's hook thread (see hook_token.h). Only a block of this
+// process's heap holding exactly the announced text is taken, so a forged
+// message from another program changes nothing.
+void Win32Platform::take_hook_token(HWND w, WPARAM length, LPARAM copy)
+{
+    auto* text = reinterpret_cast<char*>(copy);
+    HANDLE heap = GetProcessHeap();
+    if (!text || !heap || !HeapValidate(heap, 0, text))
+        return;
+    const SIZE_T size = HeapSize(heap, 0, text);
+    if (size == static_cast<SIZE_T>(-1) || length >= size || text[length] != '\0')
+        return;
+    SetWindowTextW(w, widen(std::string_view(text, length)).c_str());
+    HeapFree(heap, 0, text);
+}
+
+// ---- probes and arrangement ----
+
+bool Win32Platform::window_exists(Hwnd h) const { return live(h) != nullptr; }
+
+Hwnd Win32Platform::find_window(std::string_view class_name, std::optional<std::string_view> title) const
+{
+    const std::wstring wide_class = widen(class_name);
+    const bool any_title = !title || title->empty();
+    const std::wstring wide_title = any_title ? std::wstring() : widen(*title);
+    return from_hwnd(FindWindowW(wide_class.empty() ? nullptr : wide_class.c_str(),
+                                 any_title ? nullptr : wide_title.c_str()));
+}
+
+Hwnd Win32Platform::window_from_point(Point p) const { return from_hwnd(WindowFromPoint(POINT{p.x, p.y})); }
+
+std::string Win32Platform::class_name(Hwnd h) const
+{
+    HWND w = live(h);
+    if (!w)
+        return {};
+    wchar_t name[256] = {};
+    const int got = GetClassNameW(w, name, 256);
+    return got > 0 ? narrow(std::wstring_view(name, static_cast<std::size_t>(got))) : std::string();
+}
+
+std::string Win32Platform::title(Hwnd h) const
+{
+    HWND w = live(h);
+    if (!w)
+        return {};
+    return narrow(on_this_thread(w) ? own_title(w) : stored_title(w));
+}
+
+void Win32Platform::set_title(Hwnd h, std::string_view text)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    const std::wstring wide = widen(text);
+    if (FormWindow* form = own_form(w)) {
+        form->setting_own_title = true;
+        SetWindowTextW(w, wide.c_str());
+        form->setting_own_title = false;
+        return;
+    }
+    if (on_this_thread(w)) {
+        SetWindowTextW(w, wide.c_str());
+        return;
+    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                        500, &ignored);
+}
+
+Rect Win32Platform::window_rect(Hwnd h) const
+{
+    HWND w = live(h);
+    RECT r{};
+    if (!w || !GetWindowRect(w, &r))
+        return {};
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void Win32Platform::set_window_rect(Hwnd h, const Rect& r)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!on_this_thread(w))
+        flags |= SWP_ASYNCWINDOWPOS;
+    SetWindowPos(w, nullptr, r.left, r.top, std::max(r.width(), 0), std::max(r.height(), 0), flags);
+}
+
+bool Win32Platform::is_visible(Hwnd h) const
+{
+    HWND w = live(h);
+    return w && IsWindowVisible(w);
+}
+
+void Win32Platform::show_window(Hwnd h, Visibility v)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    const int command = v == Visibility::Shown ? SW_SHOWNOACTIVATE : SW_HIDE;
+    if (on_this_thread(w))
+        ShowWindow(w, command);
+    else
+        ShowWindowAsync(w, command);
+}
+
+bool Win32Platform::is_iconic(Hwnd h) const
+{
+    HWND w = live(h);
+    return w && IsIconic(w);
+}
+
+void Win32Platform::set_topmost(Hwnd h, Topmost t)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    if (!on_this_thread(w))
+        flags |= SWP_ASYNCWINDOWPOS;
+    SetWindowPos(w, t == Topmost::Yes ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+}
+
+Hwnd Win32Platform::parent(Hwnd h) const
+{
+    HWND w = live(h);
+    return w ? from_hwnd(GetParent(w)) : 0;
+}
+
+bool Win32Platform::is_child(Hwnd parent, Hwnd child) const
+{
+    HWND p = live(parent);
+    HWND c = live(child);
+    return p && c && IsChild(p, c);
+}
+
+Hwnd Win32Platform::top_window() const { return from_hwnd(GetTopWindow(nullptr)); }
+
+Hwnd Win32Platform::next_window(Hwnd h) const
+{
+    HWND w = live(h);
+    return w ? from_hwnd(GetWindow(w, GW_HWNDNEXT)) : 0;
+}
+
+std::vector<Hwnd> Win32Platform::top_level_windows() const
+{
+    std::vector<Hwnd> windows;
+    EnumWindows(&collect_window, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+Hwnd Win32Platform::foreground_window() const { return from_hwnd(GetForegroundWindow()); }
+
+void Win32Platform::set_foreground(Hwnd h)
+{
+    if (HWND w = live(h))
+        SetForegroundWindow(w);
+}
+
+void Win32Platform::post_close(Hwnd h)
+{
+    if (HWND w = live(h))
+        PostMessageW(w, WM_CLOSE, 0, 0);
+}
+
+std::uint32_t Win32Platform::ex_style(Hwnd h) const
+{
+    HWND w = live(h);
+    return w ? static_cast<std::uint32_t>(GetWindowLongPtrW(w, GWL_EXSTYLE)) : 0;
+}
+
+void Win32Platform::set_ex_style(Hwnd h, std::uint32_t style)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    SetWindowLongPtrW(w, GWL_EXSTYLE, static_cast<LONG_PTR>(style));
+    // A changed frame style takes effect only when the frame is recalculated.
+    UINT flags = SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!on_this_thread(w))
+        flags |= SWP_ASYNCWINDOWPOS;
+    SetWindowPos(w, nullptr, 0, 0, 0, 0, flags);
+}
+
+void Win32Platform::set_window_region(Hwnd h, const WindowRegion& region)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    if (region.xor_rects.empty()) {
+        SetWindowRgn(w, nullptr, TRUE);
+        return;
+    }
+    HRGN shape = build_region(region);
+    // The window owns the region once it is set; until then it is ours to free.
+    if (shape && !SetWindowRgn(w, shape, TRUE))
+        DeleteObject(shape);
+}
+
+void Win32Platform::invalidate(Hwnd h)
+{
+    if (HWND w = live(h))
+        InvalidateRect(w, nullptr, TRUE);
+}
+
+} // namespace tv::win32
