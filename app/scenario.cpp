@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <istream>
 #include <ostream>
@@ -8,6 +9,18 @@ namespace tv {
 namespace {
 
 std::string quoted_utf8(std::string_view cp936) { return "\"" + cp936_to_utf8(cp936) + "\""; }
+
+// Long cells (documents, 64 KiB garbage) are cut in the trace, never in the middle of a character.
+std::string traced(std::string_view cp936)
+{
+    constexpr std::size_t kLimit = 160;
+    if (cp936.size() <= kLimit)
+        return quoted_utf8(cp936);
+    std::size_t cut = 0;
+    while (cut < kLimit)
+        cut += static_cast<unsigned char>(cp936[cut]) >= 0x81 ? 2 : 1;
+    return quoted_utf8(cp936.substr(0, std::min(cut, cp936.size()))) + "... (" + std::to_string(cp936.size()) + " bytes)";
+}
 
 std::optional<int> integer(const std::string& word)
 {
@@ -82,19 +95,19 @@ void ScenarioRunner::cell_changed(const ui::Form& form, const ui::Control* contr
 {
     stamp();
     if (!control) {
-        trace_ << "caption " << form.name() << " = " << quoted_utf8(form.caption()) << '\n';
+        trace_ << "caption " << form.name() << " = " << traced(form.caption()) << '\n';
         return;
     }
     trace_ << form.name() << '.' << control->name() << " = ";
     if (auto* list = dynamic_cast<const ui::ListBox*>(control)) {
         trace_ << '[';
         for (std::size_t i = 0; i < list->count(); ++i)
-            trace_ << (i ? "," : "") << quoted_utf8(list->item(i));
+            trace_ << (i ? "," : "") << traced(list->item(i));
         trace_ << "]\n";
     } else if (auto* check = dynamic_cast<const ui::Check*>(control)) {
         trace_ << (check->checked() ? "checked" : "unchecked") << '\n';
     } else {
-        trace_ << quoted_utf8(control->text()) << '\n';
+        trace_ << traced(control->text()) << '\n';
     }
 }
 

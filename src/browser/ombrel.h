@@ -9,6 +9,9 @@ class Tombrel : public AppForm {
 public:
     explicit Tombrel(App&);
 
+    // The mode engine's 40 ms timer; the main loop switches it on.
+    ui::Timer Timer1;
+
     ui::Button Button41;
     ui::Panel rtmenu;
     ui::Panel rflag;
@@ -20,6 +23,9 @@ public:
     ui::Button cmdautoscroll;
     ui::Button cmdwindowselect;
     ui::Button cmdvykform3proc;
+
+private:
+    void mode_engine_tick();
 };
 
 } // namespace tv

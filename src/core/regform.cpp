@@ -4,6 +4,7 @@
 #include "browser/vykform3.h"
 #include "panels/rqmenu.h"
 #include "settings/form_main.h"
+#include "settings/settings_list.h"
 #include "statusbar/lifeform.h"
 
 namespace tv {
@@ -15,6 +16,7 @@ Tregform::Tregform(App& app)
       cmdstart(*this, "cmdstart"), Timer1(*this, "Timer1", 30, true, [this] { start_tick(); })
 {
     cmdstart.on_click = [this] { cmdstart_click(); };
+    settings::load_runtime_list(app.platform(), *this);
 }
 
 void Tregform::start_tick()

@@ -1,6 +1,7 @@
 #include "core/sibling_channel.h"
 
 #include "core/cell.h"
+#include "browser/vykform3.h"
 #include "core/regform.h"
 
 namespace tv::sibling {
@@ -29,6 +30,20 @@ void hide_browser(App& app)
     send(app, "vykcmdhideie");
     Platform& p = app.platform();
     p.show_window(p.find_window(kApplicationClass, kApplicationTitle), Visibility::Hidden);
+}
+
+void bring_up_or_start(App& app)
+{
+    Platform& p = app.platform();
+    const Hwnd sibling = p.find_window(kApplicationClass, kApplicationTitle);
+    if (!sibling) {
+        p.start_program(app.regform().oldpath.text() + "ombrel.exe", Visibility::Hidden);
+        return;
+    }
+    if (p.is_iconic(sibling))
+        p.show_window(sibling, Visibility::Shown);
+    app.vykForm3().set_caption("vykcmdshowie");
+    p.set_foreground(sibling);
 }
 
 std::optional<std::string> take_request(App& app, std::string_view prefix, std::string_view answer)

@@ -33,6 +33,11 @@ void send_to_running(App&, std::string_view token, const std::function<void()>& 
 // "vykcmdhideie": hide the sibling's browser; its application window is hidden too.
 void hide_browser(App&);
 
+// The web button's sibling part: bring the running sibling forward ("vykcmdshowie"
+// into the title of `vykForm3`, its application window to the front), or start
+// "ombrel.exe" from the program folder, hidden.
+void bring_up_or_start(App&);
+
 // Inbox: when the command cell starts with `prefix`, answers with `answer` and
 // returns the rest of the request (possibly empty).
 std::optional<std::string> take_request(App&, std::string_view prefix, std::string_view answer);

@@ -3,6 +3,7 @@
 #include "mouse/pictures.h"
 #include "settings/form_main.h"
 #include "core/regform.h"
+#include "mouse/easy_drag.h"
 #include "mouse/kxm.h"
 
 namespace tv {
@@ -38,12 +39,15 @@ Tpyoil::Tpyoil(App& app)
       Panel1(*this, "Panel1"), Panel3(*this, "Panel3"), Panel6(*this, "Panel6"), Panel8(*this, "Panel8"),
       Panel9(*this, "Panel9"), ddstr(*this, "ddstr"),
       dispall(*this, "dispall"), Button2(*this, "Button2"), getsrf(*this, "getsrf"), srftt(*this, "srftt"),
-      sbtt(*this, "sbtt"), inputhz(*this, "inputhz"), easydrag(*this, "easydrag"), Button1(*this, "Button1")
+      sbtt(*this, "sbtt"), inputhz(*this, "inputhz"), easydrag(*this, "easydrag"), Button1(*this, "Button1"),
+      main_loop(app), Timer1(*this, "Timer1", 50, false, [this] { main_loop.tick(); }),
+      Timer2(*this, "Timer2", 100, false, [this] { main_loop.still_tick(); })
 {
     on_close = [this] { app_.end_program(0); };
     dispall.on_click = [this] { dispall_click(); };
     Button2.on_click = [this] { button2_click(); };
     Button1.on_click = [this] { close(); };
+    easydrag.on_click = [this] { start_easy_drag(app_); };
     srftt.on_click = [this] { switch_keyboard_hook(); };
     sbtt.on_click = [this] { switch_mouse_hook(); };
     Label2.on_click = [this] { label2_click(); };
@@ -77,6 +81,8 @@ Tpyoil::Tpyoil(App& app)
     hide();
     set_caption("old--78..2");
     Button2.click();
+    Timer1.set_enabled(true);
+    Timer2.set_enabled(true);
 }
 
 // Loads the hook library and switches both hooks on; on failure tells the user

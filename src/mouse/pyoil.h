@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/app_form.h"
+#include "mouse/main_loop.h"
 
 namespace tv {
 
@@ -46,6 +47,8 @@ public:
     // The hook library's entry points, valid once creation succeeded.
     bool hooks_loaded() const { return library_ != 0; }
 
+    MainLoop main_loop;
+
 private:
     bool load_hook_library();
     void shape_window(const ui::Image& mask);
@@ -60,6 +63,8 @@ private:
     LibraryId library_ = 0;
     EntryPoint set_hook_mo_;
     EntryPoint set_hook_kb_;
+    ui::Timer Timer1; // the main loop, 50 ms
+    ui::Timer Timer2; // the still counter, 100 ms
 };
 
 } // namespace tv

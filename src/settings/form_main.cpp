@@ -21,6 +21,26 @@ TFormMain::TFormMain(App& app)
 {
 }
 
+namespace {
+
+void select_one(ui::Check& chosen, std::initializer_list<ui::Check*> group)
+{
+    for (ui::Check* c : group)
+        c->set_checked(c == &chosen);
+}
+
+} // namespace
+
+void TFormMain::select_start_page(ui::Check& chosen) { select_one(chosen, {&helpid, &netid, &freeid}); }
+
+void TFormMain::select_bar_size(ui::Check& chosen) { select_one(chosen, {&smallid, &midid, &bigid}); }
+
+void TFormMain::show_near_top()
+{
+    set_bounds((screen().width - width()) / 2, 100, width(), height());
+    show();
+}
+
 void TFormMain::show_help()
 {
     // The help page is shown by the form's web view, which arrives with the tray

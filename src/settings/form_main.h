@@ -13,6 +13,13 @@ public:
     // command runs it once; the page itself comes with the tray and shell form.
     void show_help();
 
+    // The start-page group (helpid, netid, freeid) and the bar-size group
+    // (smallid, midid, bigid): one button of each is selected.
+    void select_start_page(ui::Check&);
+    void select_bar_size(ui::Check&);
+    // Top 100, centred horizontally, shown.
+    void show_near_top();
+
     ui::Check srfbl;
     ui::Check sbbl;
     ui::Check cdbl;

@@ -34,6 +34,22 @@ void Control::set_text(std::string_view text)
     changed();
 }
 
+void Control::set_color(std::uint32_t color)
+{
+    if (color_ == color)
+        return;
+    color_ = color;
+    changed();
+}
+
+void Control::set_font_color(std::uint32_t color)
+{
+    if (font_color_ == color)
+        return;
+    font_color_ = color;
+    changed();
+}
+
 void Control::set_bounds(int left, int top, int width, int height)
 {
     Rect r = Rect::from_size(left, top, width, height);

@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,12 @@ public:
     // The cell: a panel's, label's or button's caption, an edit's text.
     const std::string& text() const { return text_; }
     void set_text(std::string_view);
+
+    // Background and font colours, 0x00BBGGRR as the platform's colour dialog gives them.
+    std::uint32_t color() const { return color_; }
+    void set_color(std::uint32_t);
+    std::uint32_t font_color() const { return font_color_; }
+    void set_font_color(std::uint32_t);
 
     Rect bounds() const { return bounds_; } // client coordinates of the form
     int left() const { return bounds_.left; }
@@ -74,6 +81,8 @@ private:
     std::string name_;
     ControlKind kind_;
     std::string text_;
+    std::uint32_t color_ = 0x00FFFFFF;
+    std::uint32_t font_color_ = 0;
     Rect bounds_;
     bool visible_ = false;
 };

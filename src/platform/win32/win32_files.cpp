@@ -129,11 +129,14 @@ std::optional<std::string> read_all(HANDLE file)
 
 bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes)
 {
-    if (path.empty())
+    // ReplaceFileW is given full paths: some implementations (Wine's) refuse
+    // relative ones.
+    const std::wstring target = path.empty() ? std::wstring() : full_path(path);
+    if (target.empty())
         return false;
-    const std::wstring temporary = path + kTemporarySuffix;
+    const std::wstring temporary = target + kTemporarySuffix;
     const bool done = write_temporary(temporary, bytes) &&
-                      with_retries([&] { return replace_once(temporary, path); }) == ERROR_SUCCESS;
+                      with_retries([&] { return replace_once(temporary, target); }) == ERROR_SUCCESS;
     if (!done)
         DeleteFileW(temporary.c_str());
     return done;

@@ -10,13 +10,14 @@
 // Split by area: win32_windows.cpp (forms and window probes), win32_input.cpp
 // (input, screen, clock, timers), win32_process.cpp (message loop, libraries,
 // message boxes, diagnostics channel), win32_files.cpp (whole-file reads and
-// atomic writes).
+// atomic writes), win32_shell.cpp (clipboard, starting programs, colour dialog).
 #pragma once
 
 #include "platform/platform.h"
 
 #include <windows.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <set>
@@ -35,6 +36,10 @@ bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes);
 
 // The folder of the program file, with a trailing backslash; empty when unknown.
 std::wstring program_folder_path();
+
+// A name resolved against the current folder, as the program's rules resolve
+// every relative file name; empty when it cannot be.
+std::wstring full_path(const std::wstring& name);
 
 class Win32Platform : public Platform {
 public:
@@ -106,17 +111,21 @@ public:
     std::optional<std::string> read_file(std::string_view name) const override;
     bool write_file_atomic(std::string_view name, std::string_view bytes) override;
 
+    // ---- clipboard, programs, common dialogs ----
+    std::optional<std::string> clipboard_text() override;
+    bool start_program(std::string_view path, Visibility) override;
+    std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
+
     // ---- diagnostics ----
     void set_diagnostics_source(std::function<std::string()> utf8_dump) override;
 
 private:
-    // One form window: where its events go, and whether the title being set is
-    // the program's own (the toolkit already knows) or came from outside.
+    // One form window: where its events go, and whether the pointer's leaving
+    // is already being watched.
     struct FormWindow {
         Win32Platform* platform = nullptr;
         WindowEvents* events = nullptr;
         bool tracking_leave = false;
-        bool setting_own_title = false;
     };
 
     static LRESULT CALLBACK form_window_proc(HWND, UINT, WPARAM, LPARAM);
@@ -135,7 +144,6 @@ private:
     bool register_form_class(const std::wstring& class_name);
     void register_service_class();
     HWND create_service_window(const wchar_t* class_name, const wchar_t* title, HWND parent);
-    FormWindow* own_form(HWND) const;
 
     HINSTANCE instance_;
     UINT hook_token_message_;
@@ -153,6 +161,8 @@ private:
     int modal_depth_ = 0;
 
     std::set<HMODULE> libraries_;
+    // The colour dialog's sixteen custom colours, kept between its openings.
+    std::array<COLORREF, 16> custom_colours_{};
     std::function<std::string()> diagnostics_source_;
 };
 

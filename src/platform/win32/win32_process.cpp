@@ -25,21 +25,6 @@ std::wstring module_path(HMODULE module)
     }
 }
 
-// A relative name resolved against the current folder, as the program's rules
-// resolve every file; empty when it cannot be.
-std::wstring full_path(const std::wstring& name)
-{
-    const DWORD need = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
-    if (need == 0)
-        return {};
-    std::wstring path(need, L'\0');
-    const DWORD got = GetFullPathNameW(name.c_str(), need, path.data(), nullptr);
-    if (got == 0 || got >= need)
-        return {};
-    path.resize(got);
-    return path;
-}
-
 using StdcallEntry = std::intptr_t(WINAPI*)(std::intptr_t, std::intptr_t, std::intptr_t);
 
 // True while the code at `address` still belongs to a loaded module: an entry
@@ -52,6 +37,19 @@ bool still_loaded(const void* address)
 }
 
 } // namespace
+
+std::wstring full_path(const std::wstring& name)
+{
+    const DWORD need = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (need == 0)
+        return {};
+    std::wstring path(need, L'\0');
+    const DWORD got = GetFullPathNameW(name.c_str(), need, path.data(), nullptr);
+    if (got == 0 || got >= need)
+        return {};
+    path.resize(got);
+    return path;
+}
 
 std::wstring program_folder_path()
 {

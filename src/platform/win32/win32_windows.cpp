@@ -260,12 +260,6 @@ void Win32Platform::destroy_window(Hwnd h)
     DestroyWindow(w);
 }
 
-Win32Platform::FormWindow* Win32Platform::own_form(HWND w) const
-{
-    auto it = forms_.find(w);
-    return it == forms_.end() ? nullptr : it->second.get();
-}
-
 LRESULT CALLBACK Win32Platform::form_window_proc(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     if (message == WM_NCCREATE) {
@@ -312,9 +306,11 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
         deliver(events, [](WindowEvents& e) { e.on_close_request(); });
         return 0;
     case WM_SETTEXT: {
-        const bool from_outside = !form.setting_own_title;
+        // Whoever writes (the program, the hook's token, another process), a
+        // title that really changed is told, as on every backend.
+        const std::wstring before = stored_title(w);
         const LRESULT result = DefWindowProcW(w, message, wp, lp);
-        if (from_outside)
+        if (stored_title(w) != before)
             deliver(events, [](WindowEvents& e) { e.on_title_changed(); });
         return result;
     }
@@ -390,12 +386,6 @@ void Win32Platform::set_title(Hwnd h, std::string_view text)
     if (!w)
         return;
     const std::wstring wide = widen(text);
-    if (FormWindow* form = own_form(w)) {
-        form->setting_own_title = true;
-        SetWindowTextW(w, wide.c_str());
-        form->setting_own_title = false;
-        return;
-    }
     if (on_this_thread(w)) {
         SetWindowTextW(w, wide.c_str());
         return;

@@ -1,0 +1,489 @@
+// wrhk.dll: the input hook component.
+//
+// Global mouse and keyboard events reach Tarvesk only through this library. It
+// installs low-level hooks (WH_MOUSE_LL, WH_KEYBOARD_LL) on a thread of its own
+// with its own message loop, so the UI thread, whose handlers sleep for up to
+// 100 ms, is never in the path of an input event; Windows silently removes a
+// hook whose callback is slow. The callback normalises the event, runs the
+// shared tokenizer (tokenizer.h) and posts each token to the window that holds
+// its cell (hook_token.h); it never sends a message, never blocks and never
+// touches the disk.
+//
+// The hook thread also owns a hidden "TarveskHookStats" window: the callback
+// records its own cost, and another process may ask for a summary by
+// WM_COPYDATA (dwData "TVHS", lpData a UTF-16 path) or reset it ("TVHR").
+//
+// Everything below the entry points lives on the hook thread, except the few
+// values that start it; a DLL keeps its hook state in statics.
+#include "hook/tokenizer.h"
+#include "platform/win32/hook_token.h"
+#include "platform/win32/wide.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+namespace {
+
+using tv::hook::Cell;
+using tv::hook::RawButton;
+using tv::hook::RawEvent;
+using tv::hook::RawKind;
+using tv::hook::Verdict;
+
+// Thread messages the entry points post to the hook thread; wParam 1 is on, 0 off.
+constexpr UINT kSwitchMouseHook = WM_APP + 1;
+constexpr UINT kSwitchKeyboardHook = WM_APP + 2;
+// The entry points wait this long for the hook thread, so that a hook is known
+// to be set when they return, and never longer.
+constexpr DWORD kAnswerWaitMs = 1000;
+
+constexpr ULONG_PTR kStatsRequest = 0x54564853; // "TVHS"
+constexpr ULONG_PTR kStatsReset = 0x54564852;   // "TVHR"
+
+constexpr UINT_PTR kWatchdogTimer = 1;
+constexpr UINT kWatchdogPeriodMs = 2000;
+// Input this much newer than the hooks' last event means Windows removed them.
+constexpr LONG kSilenceLimitMs = 1000;
+
+constexpr const wchar_t* kStatsClass = L"TarveskHookStats";
+constexpr const wchar_t* kInputModeClass = L"Tinputmode";
+constexpr const wchar_t* kRightButtonOwned = L"myright";
+
+// ---- starting the hook thread (touched by the entry points) ----
+
+HMODULE g_module = nullptr;
+INIT_ONCE g_start_once = INIT_ONCE_STATIC_INIT;
+DWORD g_thread_id = 0;
+HANDLE g_answered = nullptr; // auto-reset: the hook thread carried out a switch
+
+// ---- the hook thread's own state ----
+
+struct Hooks {
+    HHOOK mouse = nullptr;
+    HHOOK keyboard = nullptr;
+    DWORD last_event_tick = 0; // GetTickCount at the last callback
+};
+
+Hooks g_hooks;
+tv::hook::Tokenizer g_tokenizer;
+UINT g_token_message = 0;
+HWND g_cell_windows[4] = {};
+HWND g_input_mode_window = nullptr;
+
+// The callback's cost over the last kSize events, in performance-counter ticks.
+class CostRing {
+public:
+    static constexpr std::size_t kSize = 4096;
+
+    void record(LONGLONG ticks)
+    {
+        ticks_[next_] = ticks;
+        next_ = (next_ + 1) % kSize;
+        ++count_;
+    }
+    void reset()
+    {
+        next_ = 0;
+        count_ = 0;
+    }
+    unsigned long long count() const { return count_; }
+    std::size_t retained() const { return static_cast<std::size_t>(std::min<unsigned long long>(count_, kSize)); }
+    // Since the last reset the retained values fill the ring from its start.
+    const LONGLONG* values() const { return ticks_; }
+
+private:
+    LONGLONG ticks_[kSize] = {};
+    std::size_t next_ = 0;
+    unsigned long long count_ = 0;
+};
+
+CostRing g_costs;
+
+class CostMeter {
+public:
+    CostMeter() { QueryPerformanceCounter(&start_); }
+    CostMeter(const CostMeter&) = delete;
+    CostMeter& operator=(const CostMeter&) = delete;
+    ~CostMeter()
+    {
+        LARGE_INTEGER end;
+        QueryPerformanceCounter(&end);
+        g_costs.record(end.QuadPart - start_.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER start_;
+};
+
+// ---- finding the cells ----
+
+// The window of `class_name` that belongs to this process: a token is a pointer
+// into this process's heap and means nothing to any other program.
+HWND find_own_window(const wchar_t* class_name)
+{
+    const DWORD self = GetCurrentProcessId();
+    for (HWND w = FindWindowExW(nullptr, nullptr, class_name, nullptr); w;
+         w = FindWindowExW(nullptr, w, class_name, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == self)
+            return w;
+    }
+    return nullptr;
+}
+
+HWND cell_window(Cell cell)
+{
+    const auto index = static_cast<std::size_t>(cell);
+    if (index >= std::size(g_cell_windows))
+        return nullptr;
+    HWND& cached = g_cell_windows[index];
+    if (!cached || !IsWindow(cached))
+        cached = find_own_window(tv::win32::widen(tv::hook::cell_class(cell)).c_str());
+    return cached;
+}
+
+// The caption of `inputmode` says whether the right button belongs to the wheel
+// mode. InternalGetWindowText reads it without a message to the UI thread.
+bool right_button_owned()
+{
+    if (!g_input_mode_window || !IsWindow(g_input_mode_window))
+        g_input_mode_window = find_own_window(kInputModeClass);
+    if (!g_input_mode_window)
+        return false;
+    wchar_t caption[16] = {};
+    const int length = InternalGetWindowText(g_input_mode_window, caption, 16);
+    const auto expected = static_cast<int>(std::wcslen(kRightButtonOwned));
+    return length == expected && std::wmemcmp(caption, kRightButtonOwned, static_cast<std::size_t>(expected)) == 0;
+}
+
+// ---- delivering tokens ----
+
+void deliver(const tv::hook::Delivery& delivery)
+{
+    HWND target = cell_window(delivery.cell);
+    if (!target || !g_token_message)
+        return;
+    HANDLE heap = GetProcessHeap();
+    const std::string& token = delivery.token;
+    auto* copy = static_cast<char*>(HeapAlloc(heap, 0, token.size() + 1));
+    if (!copy)
+        return;
+    std::memcpy(copy, token.data(), token.size());
+    copy[token.size()] = '\0';
+    if (!PostMessageW(target, g_token_message, token.size(), reinterpret_cast<LPARAM>(copy)))
+        HeapFree(heap, 0, copy);
+}
+
+Verdict dispatch(const RawEvent& event)
+{
+    try {
+        tv::hook::HookState state;
+        if (event.button == RawButton::Right)
+            state.right_button_owned = right_button_owned();
+        const tv::hook::Output out = g_tokenizer.feed(event, state);
+        for (const auto& delivery : out.deliveries)
+            deliver(delivery);
+        return out.verdict;
+    } catch (...) {
+        // Out of memory: the event passes untouched.
+        return Verdict::Pass;
+    }
+}
+
+// ---- normalising events ----
+
+// The event's 32-bit tick widened to the 64-bit clock the tokenizer counts in.
+std::uint64_t event_time_ms(DWORD event_tick)
+{
+    const ULONGLONG now = GetTickCount64();
+    const auto age = static_cast<LONG>(static_cast<DWORD>(now) - event_tick);
+    if (age < 0 || static_cast<ULONGLONG>(age) > now)
+        return now;
+    return now - static_cast<ULONGLONG>(age);
+}
+
+void set_button(RawEvent& e, RawKind kind, RawButton button)
+{
+    e.kind = kind;
+    e.button = button;
+}
+
+bool to_mouse_event(WPARAM message, const MSLLHOOKSTRUCT& m, RawEvent& e)
+{
+    e.x = m.pt.x;
+    e.y = m.pt.y;
+    e.time_ms = event_time_ms(m.time);
+    e.own = m.dwExtraInfo == tv::hook::kOwnInputTag;
+    switch (message) {
+    case WM_MOUSEMOVE: e.kind = RawKind::Move; return true;
+    case WM_MOUSEWHEEL:
+        e.kind = RawKind::Wheel;
+        e.wheel_delta = static_cast<short>(HIWORD(m.mouseData));
+        return true;
+    case WM_LBUTTONDOWN: set_button(e, RawKind::ButtonDown, RawButton::Left); return true;
+    case WM_LBUTTONUP: set_button(e, RawKind::ButtonUp, RawButton::Left); return true;
+    case WM_RBUTTONDOWN: set_button(e, RawKind::ButtonDown, RawButton::Right); return true;
+    case WM_RBUTTONUP: set_button(e, RawKind::ButtonUp, RawButton::Right); return true;
+    case WM_MBUTTONDOWN: set_button(e, RawKind::ButtonDown, RawButton::Middle); return true;
+    case WM_MBUTTONUP: set_button(e, RawKind::ButtonUp, RawButton::Middle); return true;
+    default: return false; // side buttons, horizontal wheel: no token
+    }
+}
+
+RawEvent to_key_event(const KBDLLHOOKSTRUCT& k)
+{
+    RawEvent e;
+    e.kind = (k.flags & LLKHF_UP) ? RawKind::KeyUp : RawKind::KeyDown;
+    e.vk = static_cast<int>(k.vkCode);
+    e.time_ms = event_time_ms(k.time);
+    e.own = k.dwExtraInfo == tv::hook::kOwnInputTag;
+    return e;
+}
+
+LRESULT pass_on(int code, WPARAM wp, LPARAM lp) { return CallNextHookEx(nullptr, code, wp, lp); }
+
+LRESULT CALLBACK mouse_hook(int code, WPARAM wp, LPARAM lp)
+{
+    if (code != HC_ACTION || !lp)
+        return pass_on(code, wp, lp);
+    Verdict verdict = Verdict::Pass;
+    {
+        CostMeter meter;
+        g_hooks.last_event_tick = GetTickCount();
+        RawEvent event;
+        if (to_mouse_event(wp, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lp), event))
+            verdict = dispatch(event);
+    }
+    return verdict == Verdict::Suppress ? 1 : pass_on(code, wp, lp);
+}
+
+LRESULT CALLBACK keyboard_hook(int code, WPARAM wp, LPARAM lp)
+{
+    if (code != HC_ACTION || !lp)
+        return pass_on(code, wp, lp);
+    Verdict verdict = Verdict::Pass;
+    {
+        CostMeter meter;
+        g_hooks.last_event_tick = GetTickCount();
+        verdict = dispatch(to_key_event(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp)));
+    }
+    return verdict == Verdict::Suppress ? 1 : pass_on(code, wp, lp);
+}
+
+// ---- switching hooks (on the hook thread) ----
+
+void switch_hook(HHOOK& slot, int kind, HOOKPROC proc, bool on)
+{
+    if (on && !slot) {
+        slot = SetWindowsHookExW(kind, proc, g_module, 0);
+        g_hooks.last_event_tick = GetTickCount();
+    } else if (!on && slot) {
+        UnhookWindowsHookEx(slot);
+        slot = nullptr;
+    }
+}
+
+// The new hook is set before the old one goes, so no event slips between.
+void reinstall(HHOOK& slot, int kind, HOOKPROC proc)
+{
+    HHOOK fresh = SetWindowsHookExW(kind, proc, g_module, 0);
+    if (!fresh)
+        return;
+    UnhookWindowsHookEx(slot);
+    slot = fresh;
+}
+
+// Windows removes a slow hook without a word. The system's last-input time
+// running ahead of both hooks' last event gives that away; with one hook off,
+// the other's silence proves nothing, so then the watchdog keeps still.
+void check_hooks_alive()
+{
+    if (!g_hooks.mouse || !g_hooks.keyboard)
+        return;
+    LASTINPUTINFO last{};
+    last.cbSize = sizeof last;
+    if (!GetLastInputInfo(&last))
+        return;
+    if (static_cast<LONG>(last.dwTime - g_hooks.last_event_tick) <= kSilenceLimitMs)
+        return;
+    reinstall(g_hooks.mouse, WH_MOUSE_LL, &mouse_hook);
+    reinstall(g_hooks.keyboard, WH_KEYBOARD_LL, &keyboard_hook);
+    g_hooks.last_event_tick = GetTickCount();
+}
+
+bool take_switch_request(const MSG& message)
+{
+    const bool on = message.wParam != 0;
+    if (message.message == kSwitchMouseHook)
+        switch_hook(g_hooks.mouse, WH_MOUSE_LL, &mouse_hook, on);
+    else if (message.message == kSwitchKeyboardHook)
+        switch_hook(g_hooks.keyboard, WH_KEYBOARD_LL, &keyboard_hook, on);
+    else
+        return false;
+    SetEvent(g_answered);
+    return true;
+}
+
+// ---- the cost report ----
+
+double ticks_to_us(double ticks)
+{
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart > 0 ? ticks * 1e6 / static_cast<double>(frequency.QuadPart) : 0.0;
+}
+
+void format_cost_report(char* text, std::size_t size)
+{
+    static LONGLONG sorted[CostRing::kSize];
+    const std::size_t n = g_costs.retained();
+    std::copy_n(g_costs.values(), n, sorted);
+    std::sort(sorted, sorted + n);
+    double median = 0.0;
+    double max = 0.0;
+    if (n > 0) {
+        median = n % 2 ? static_cast<double>(sorted[n / 2])
+                       : (static_cast<double>(sorted[n / 2 - 1]) + static_cast<double>(sorted[n / 2])) / 2.0;
+        max = static_cast<double>(sorted[n - 1]);
+    }
+    std::snprintf(text, size, "events %llu\nmedian_us %.2f\nmax_us %.2f\n", g_costs.count(), ticks_to_us(median),
+                  ticks_to_us(max));
+}
+
+bool write_text(const std::wstring& path, const char* text)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const auto length = static_cast<DWORD>(std::strlen(text));
+    DWORD wrote = 0;
+    const bool ok = WriteFile(file, text, length, &wrote, nullptr) && wrote == length;
+    return CloseHandle(file) && ok;
+}
+
+LRESULT answer_stats_request(const COPYDATASTRUCT* request)
+{
+    if (!request)
+        return FALSE;
+    if (request->dwData == kStatsReset) {
+        g_costs.reset();
+        return TRUE;
+    }
+    if (request->dwData != kStatsRequest)
+        return FALSE;
+    const std::wstring path = tv::win32::wide_text_in(request->lpData, request->cbData);
+    if (path.empty())
+        return FALSE;
+    char report[160];
+    format_cost_report(report, sizeof report);
+    return write_text(path, report) ? TRUE : FALSE;
+}
+
+LRESULT CALLBACK stats_window_proc(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    switch (message) {
+    case WM_COPYDATA: return answer_stats_request(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_TIMER:
+        if (wp == kWatchdogTimer)
+            check_hooks_alive();
+        return 0;
+    case WM_CLOSE: return 0; // lives as long as the hook thread
+    default: return DefWindowProcW(w, message, wp, lp);
+    }
+}
+
+HWND create_stats_window()
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &stats_window_proc;
+    wc.hInstance = g_module;
+    wc.lpszClassName = kStatsClass;
+    RegisterClassExW(&wc);
+    return CreateWindowExW(0, kStatsClass, L"Tarvesk hook statistics", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           g_module, nullptr);
+}
+
+// ---- the hook thread ----
+
+DWORD WINAPI hook_thread_main(void* ready)
+{
+    MSG message;
+    // The queue exists before anyone is told the thread is ready to be posted to.
+    PeekMessageW(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+    g_token_message = RegisterWindowMessageW(tv::win32::kHookTokenMessageName);
+    if (HWND stats = create_stats_window())
+        SetTimer(stats, kWatchdogTimer, kWatchdogPeriodMs, nullptr);
+    SetEvent(static_cast<HANDLE>(ready));
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!message.hwnd && take_switch_request(message))
+            continue;
+        DispatchMessageW(&message);
+    }
+    switch_hook(g_hooks.mouse, WH_MOUSE_LL, &mouse_hook, false);
+    switch_hook(g_hooks.keyboard, WH_KEYBOARD_LL, &keyboard_hook, false);
+    return 0;
+}
+
+BOOL CALLBACK start_hook_thread(INIT_ONCE*, void*, void**)
+{
+    // The program may free the library while the hook thread still runs its
+    // code; pinned, the library stays until the process ends.
+    HMODULE pinned = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&hook_thread_main), &pinned);
+    if (!g_answered)
+        g_answered = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!g_answered || !ready) {
+        if (ready)
+            CloseHandle(ready);
+        return FALSE;
+    }
+    HANDLE thread = CreateThread(nullptr, 0, &hook_thread_main, ready, 0, &g_thread_id);
+    if (!thread) {
+        CloseHandle(ready);
+        return FALSE;
+    }
+    WaitForSingleObject(ready, kAnswerWaitMs);
+    // The thread keeps `ready` only until it signals it; a thread that is slower
+    // than the wait still finds the event alive, so it is left open.
+    CloseHandle(thread);
+    return TRUE;
+}
+
+BOOL ask_hook_thread(UINT request, bool on)
+{
+    if (!InitOnceExecuteOnce(&g_start_once, &start_hook_thread, nullptr, nullptr))
+        return FALSE;
+    ResetEvent(g_answered);
+    if (!PostThreadMessageW(g_thread_id, request, on ? 1 : 0, 0))
+        return FALSE;
+    return WaitForSingleObject(g_answered, kAnswerWaitMs) == WAIT_OBJECT_0;
+}
+
+} // namespace
+
+// Switches the mouse hook on (1) or off (0). The main form's handle is not
+// needed: the cells are found by their window classes.
+extern "C" BOOL WINAPI SetHookmo(HWND /*main_form*/, int on) { return ask_hook_thread(kSwitchMouseHook, on != 0); }
+
+// Switches the keyboard hook on (1) or off (0). Every mode gives the same
+// events; the program always asks for 3.
+extern "C" BOOL WINAPI SetHookkb(HWND /*main_form*/, int on, int /*mode*/)
+{
+    return ask_hook_thread(kSwitchKeyboardHook, on != 0);
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, void*)
+{
+    // Thread notifications stay on: the static C++ runtime relies on them.
+    if (reason == DLL_PROCESS_ATTACH)
+        g_module = module;
+    return TRUE;
+}

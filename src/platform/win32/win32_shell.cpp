@@ -1,0 +1,121 @@
+// The clipboard, starting other programs, and the colour dialog.
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/wide.h"
+
+#include <commdlg.h>
+
+#include <cwchar>
+
+namespace tv::win32 {
+namespace {
+
+constexpr int kClipboardAttempts = 5;
+constexpr DWORD kClipboardPauseMs = 10;
+
+// Another program may hold the clipboard for a moment.
+bool open_clipboard()
+{
+    for (int i = 0; i < kClipboardAttempts; ++i) {
+        if (OpenClipboard(nullptr))
+            return true;
+        Sleep(kClipboardPauseMs);
+    }
+    return false;
+}
+
+// The text of a clipboard block, never reading past the block's end even when
+// its owner left out the terminating NUL.
+std::string text_of(HANDLE block)
+{
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(block));
+    if (!text)
+        return {};
+    const std::size_t units = GlobalSize(block) / sizeof(wchar_t);
+    const std::string result = narrow(std::wstring_view(text, wcsnlen(text, units)));
+    GlobalUnlock(block);
+    return result;
+}
+
+bool is_batch_file(const std::wstring& path)
+{
+    const std::size_t dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos)
+        return false;
+    const std::wstring_view extension = std::wstring_view(path).substr(dot);
+    return _wcsicmp(extension.data(), L".bat") == 0 || _wcsicmp(extension.data(), L".cmd") == 0;
+}
+
+std::wstring command_interpreter()
+{
+    wchar_t system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    return std::wstring(system, length) + L"\\cmd.exe";
+}
+
+std::wstring folder_of(const std::wstring& path)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+std::optional<std::string> Win32Platform::clipboard_text()
+{
+    if (!open_clipboard())
+        return std::nullopt;
+    HANDLE block = GetClipboardData(CF_UNICODETEXT);
+    std::string text = block ? text_of(block) : std::string();
+    CloseClipboard();
+    return text;
+}
+
+// The program file is named explicitly and takes no arguments; a batch file
+// (the fixed one of the program folder) needs the command interpreter, which
+// gets nothing but the quoted path.
+bool Win32Platform::start_program(std::string_view path, Visibility visibility)
+{
+    if (path.empty())
+        return false;
+    const std::wstring program = full_path(widen(path));
+    if (program.empty() || program.find(L'"') != std::wstring::npos ||
+        GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return false;
+    std::wstring application = program;
+    std::wstring command_line = L"\"" + program + L"\"";
+    if (is_batch_file(program)) {
+        application = command_interpreter();
+        if (application.empty())
+            return false;
+        command_line = L"cmd.exe /d /c \"" + command_line + L"\"";
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = visibility == Visibility::Shown ? SW_SHOWNORMAL : SW_HIDE;
+    PROCESS_INFORMATION process{};
+    const std::wstring folder = folder_of(program);
+    if (!CreateProcessW(application.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+std::optional<std::uint32_t> Win32Platform::choose_colour(std::uint32_t initial)
+{
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.rgbResult = static_cast<COLORREF>(initial & 0x00FFFFFF);
+    dialog.lpCustColors = custom_colours_.data();
+    dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorW(&dialog))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(dialog.rgbResult & 0x00FFFFFF);
+}
+
+} // namespace tv::win32
