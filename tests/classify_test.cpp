@@ -236,6 +236,8 @@ struct ListRow {
     bool near_popup;   // around the cursor
 };
 
+void PrintTo(const ListRow& row, std::ostream* os) { *os << row.cls; }
+
 class ClassifyLists : public SimApp, public ::testing::WithParamInterface<ListRow> {};
 
 TEST_P(ClassifyLists, PopupPartsMatchAnywhereOtherListsWholeNamesOnly)
@@ -278,6 +280,8 @@ struct PopupRow {
     const char* mouse_cell; // caption of `vykForm3`
     bool near;
 };
+
+void PrintTo(const PopupRow& row, std::ostream* os) { *os << row.what; }
 
 class ClassifyPopup : public SimApp, public ::testing::WithParamInterface<PopupRow> {};
 
@@ -328,7 +332,9 @@ TEST(ClassifyScreenScan, FindsTheToolbarOnlyOnAGridPoint)
 {
     const ScanRow rows[] = {
         {"bottom taskbar on row 720", {1024, 768}, Rect::from_size(0, 720, 1024, 48), "ToolbarWindow32", true},
-        {"taskbar between rows 720 and 840", {1024, 768}, Rect::from_size(0, 730, 1024, 38), "ToolbarWindow32", false},
+        {"taskbar between row 720 and the bottom", {1024, 768}, Rect::from_size(0, 730, 1024, 38), "ToolbarWindow32", false},
+        {"strip between rows 120 and 240", {1024, 768}, Rect::from_size(0, 121, 1024, 118), "ToolbarWindow32", false},
+        {"strip over row 240", {1024, 768}, Rect::from_size(0, 239, 1024, 2), "ToolbarWindow32", true},
         {"left taskbar on column 0", {1024, 768}, Rect::from_size(0, 0, 40, 768), "ToolbarWindow32", true},
         {"side bar between columns 60 and 120", {1024, 768}, Rect::from_size(61, 0, 58, 768), "ToolbarWindow32", false},
         {"right edge past the last column", {1024, 768}, Rect::from_size(1021, 0, 3, 768), "ToolbarWindow32", false},

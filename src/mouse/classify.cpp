@@ -100,7 +100,7 @@ std::string neighbourhood_classes(const Platform& p, Point cursor)
 
 bool cursor_inside(const Platform& p, Hwnd window, Point cursor)
 {
-    const Hwnd at = p.window_from_point(cursor); return window && (at == window || p.is_child(window, at));
+    return window && p.is_child(window, p.window_from_point(cursor));
 }
 
 bool start_menu_marked(const Platform& p)

@@ -119,7 +119,7 @@ std::string class_below_top(const Platform&);
 // The grid scan of the whole screen; stops at the first point whose class is `name`.
 bool screen_has_class(const Platform&, std::string_view name);
 
-// The classes at (x+d, y+d), (x+d, y−d), (x−d, y−d), (x−d, y+d), in that order.
+// The classes at (x+d, y+d), (x+d, y-d), (x-d, y-d), (x-d, y+d), in that order.
 std::array<std::string, 4> classes_around(const Platform&, Point centre, int distance);
 // The four neighbourhood classes at 30 pixels, joined by "//".
 std::string neighbourhood_classes(const Platform&, Point cursor);
