@@ -18,6 +18,15 @@ constexpr std::size_t kTitleLine = 6, kStartPageLine = 11, kBarSizeLine = 12;
 constexpr std::size_t kQuickRightLine = 22, kQuickMenuLine = 23;
 constexpr std::size_t kMarkerBytes = 20;
 
+// The bar-size key "Skarn种类" is nine bytes, not eight like every other key:
+// its value is what follows the "--", not what follows byte 10 (which would
+// read "-3" and never select a size).
+std::string bar_size_value(std::string_view line)
+{
+    const long separator = cell::position(line, "--");
+    return separator == 0 ? std::string() : std::string(cell::from(line, separator + 2));
+}
+
 } // namespace
 
 std::string apply_release_title(App& app, std::string_view suffix)
@@ -57,7 +66,7 @@ void StartupCompletion::complete_once()
 
     const ui::ListBox& settings = app_.regform().ListBox2;
     const std::string entry_line = settings.item(kStartPageLine);
-    const std::string bar_size = settings::value(settings, kBarSizeLine);
+    const std::string bar_size = bar_size_value(settings.item(kBarSizeLine));
     title_ = apply_release_title(app_, "");
     app_.ombrel().Timer1.set_enabled(true);
     app_.lifeform().Label8.set_text(title_);
