@@ -96,6 +96,27 @@ struct WindowRegion {
 // (window handles and numbers); results are ignored.
 using EntryPoint = std::function<void(const std::vector<std::intptr_t>&)>;
 
+// ---- the embeddable web-browser control ----
+using WebViewId = std::uintptr_t; // 0: no web view (the control could not be created)
+
+enum class WebCommand { Back, Forward, Stop, Refresh };
+
+// Events of a web view, on the UI thread. A handler may set `cancel`.
+class WebViewEvents {
+public:
+    virtual ~WebViewEvents() = default;
+    virtual void on_new_window(bool& /*cancel*/) {}
+    virtual void on_title_change(std::string_view /*title*/) {}
+    virtual void on_status_text_change(std::string_view /*text*/) {}
+    virtual void on_download_complete() {}
+    virtual void on_document_complete(std::string_view /*url*/) {}
+    virtual void on_before_navigate(std::string_view /*url*/, bool& /*cancel*/) {}
+    virtual void on_navigate_complete(std::string_view /*url*/) {}
+};
+
+// The edge of the screen a desktop toolbar docks to.
+enum class AppBarEdge { Left = 0, Top = 1, Right = 2, Bottom = 3 };
+
 // Answers of a modal message box (only OK is used so far).
 enum class MessageBoxKind { Ok };
 
@@ -184,6 +205,22 @@ public:
     // ---- common dialogs ----
     // The colour dialog, modal; the chosen colour as 0x00BBGGRR, nullopt on cancel.
     virtual std::optional<std::uint32_t> choose_colour(std::uint32_t /*initial*/) { return std::nullopt; }
+
+    // ---- web views: the platform's embeddable browser inside a window ----
+    // 0 when the control cannot be created (the view then stays empty and
+    // every other call on it does nothing).
+    virtual WebViewId create_web_view(Hwnd /*parent*/, const Rect& /*client*/, WebViewEvents*) { return 0; }
+    virtual void destroy_web_view(WebViewId) {}
+    virtual void set_web_view_rect(WebViewId, const Rect& /*client*/) {}
+    virtual void navigate(WebViewId, std::string_view /*url*/) {}
+    // Replaces the whole document with `html`.
+    virtual void write_document(WebViewId, std::string_view /*html*/) {}
+    virtual void web_command(WebViewId, WebCommand) {}
+
+    // ---- application desktop toolbar ----
+    virtual bool register_app_bar(Hwnd, std::uint32_t /*callback_message*/) { return false; }
+    virtual void place_app_bar(Hwnd, AppBarEdge, const Rect&) {}
+    virtual void remove_app_bar(Hwnd) {}
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

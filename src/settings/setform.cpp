@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kFormWidth = 600;
 constexpr int kFormHeight = 470;
+constexpr int kListLines = 27; // the whole settings list without scrolling
 // The status bar holds the top edge of the desktop; the form opens below it.
 constexpr int kBelowStatusBar = 190;
 
@@ -86,7 +87,7 @@ void Tsetform::lay_out()
         c.set_bounds(left, top, width, height);
         c.show();
     };
-    place(ListBox1, 10, 10, 300, kItemHeight * 27);
+    place(ListBox1, 10, 10, 300, kItemHeight * kListLines);
     place(Edit1, 320, 10, 270, 22);
     place(Button1, 320, 40, 80, 26);
     place(Button2, 410, 40, 80, 26);
