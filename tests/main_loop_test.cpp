@@ -7,6 +7,7 @@
 #include "mouse/pyoil.h"
 #include "panels/escmenu.h"
 #include "settings/form_main.h"
+#include "settings/setform.h"
 #include "statusbar/hint_template.h"
 #include "statusbar/lifeform.h"
 
@@ -353,6 +354,24 @@ TEST_F(AutoStart, FirstTickOnlyMovesTheMainFormAndKeyPad)
     EXPECT_TRUE(app->kxm().ListBox1.items().empty()) << "the rest of that tick did not run";
     desk.advance(50);
     EXPECT_FALSE(app->kxm().ListBox1.items().empty());
+}
+
+} // namespace
+} // namespace tv::test
+
+namespace tv::test {
+namespace {
+
+TEST_F(MainLoop, SettingsFormPausesTheMainLoopUntilItCloses)
+{
+    app->setform().open();
+    set_caption("Tregform", "filecmd=C:\\a.txt");
+    desk.advance(300);
+    EXPECT_EQ(caption("Tregform"), "filecmd=C:\\a.txt") << "no tick while the settings form is open";
+    app->setform().Button2.click();
+    tick();
+    EXPECT_EQ(caption("Tregform"), "ok jmjm");
+    EXPECT_TRUE(desk.files().empty()) << "返回 writes nothing";
 }
 
 } // namespace

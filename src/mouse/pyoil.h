@@ -48,6 +48,7 @@ public:
     bool hooks_loaded() const { return library_ != 0; }
 
     MainLoop main_loop;
+    void set_main_loop_running(bool running) { Timer1.set_enabled(running); }
 
 private:
     bool load_hook_library();

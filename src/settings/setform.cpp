@@ -1,5 +1,9 @@
 #include "settings/setform.h"
 
+#include "browser/ombrel.h"
+#include "mouse/pyoil.h"
+#include "statusbar/lifeform.h"
+
 #include "settings/form_main.h"
 #include "settings/settings_list.h"
 
@@ -54,6 +58,15 @@ constexpr std::uint32_t kRed = 0x0000FF;
 constexpr std::uint32_t kBlue = 0xFF0000;
 constexpr std::uint32_t kGray = 0x808080;
 
+// The main loop, the mode engine and the status timer stop while the settings
+// form is open and run again when it closes.
+void set_main_timers(App& app, bool running)
+{
+    app.pyoil().set_main_loop_running(running);
+    app.ombrel().Timer1.set_enabled(running);
+    app.lifeform().Timer1.set_enabled(running);
+}
+
 } // namespace
 
 Tsetform::Tsetform(App& app)
@@ -78,6 +91,12 @@ Tsetform::Tsetform(App& app)
     forget_position();
     lay_out();
     wire();
+    stop_main_timers = [this] { set_main_timers(app_, false); };
+    restart_main_timers = [this] { set_main_timers(app_, true); };
+    switch_mouse_companion = [this] {
+        app_.FormMain().sbbl.set_checked(true);
+        app_.pyoil().sbtt.click();
+    };
 }
 
 // Samples lie under their labels: a later control is on top for hit-testing.
