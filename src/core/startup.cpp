@@ -37,6 +37,8 @@ std::string apply_release_title(App& app, std::string_view suffix)
     const Size screen = app.platform().screen_size();
     bar.CppWebBrowser2.set_bounds(0, 0, screen.width, 90);
     bar.CppWebBrowser1.set_bounds(0, 90, screen.width, screen.height - 90);
+    bar.CppWebBrowser2.sync_bounds();
+    bar.CppWebBrowser1.sync_bounds();
     bar.ListBox5.set_item(hint::kTitleLine, title + std::string(suffix));
     bar.settopmess.click();
     return title;

@@ -51,7 +51,7 @@ void Tlifeform::rebuild_hint_bar()
 {
     if (platform().key_down(kVkLButton))
         return;
-    CppWebBrowser2.set_text(hint::document(ListBox5.items()));
+    CppWebBrowser2.write_document(hint::document(ListBox5.items()));
 }
 
 void Tlifeform::set_bar_height(int height, bool handle_shown)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/app_form.h"
+#include "ui/web_view.h"
 
 namespace tv {
 
@@ -35,9 +36,9 @@ public:
 
     ui::ListBox ListBox5; // the hint-bar template, one HTML line per item
     // The two web views: CppWebBrowser2 shows the hint bar, CppWebBrowser1 the
-    // page below it. Their text is the document last written into them.
-    ui::Panel CppWebBrowser1;
-    ui::Panel CppWebBrowser2;
+    // page below it.
+    ui::WebView CppWebBrowser1;
+    ui::WebView CppWebBrowser2;
 
     // Commands.
     ui::Button settopmess; // rebuild the hint bar from the template

@@ -16,6 +16,7 @@ const char* kind_name(ControlKind kind)
     case ControlKind::RadioButton: return "RadioButton";
     case ControlKind::Image: return "Image";
     case ControlKind::MenuItem: return "MenuItem";
+    case ControlKind::WebView: return "WebView";
     }
     return "Control";
 }

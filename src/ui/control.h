@@ -20,7 +20,7 @@ namespace tv::ui {
 
 class Form;
 
-enum class ControlKind { Panel, Label, Button, Edit, ListBox, CheckBox, RadioButton, Image, MenuItem };
+enum class ControlKind { Panel, Label, Button, Edit, ListBox, CheckBox, RadioButton, Image, MenuItem, WebView };
 
 const char* kind_name(ControlKind);
 
