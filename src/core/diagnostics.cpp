@@ -2,6 +2,7 @@
 // UTF-8 text. Tests and bug reports read it; users never see it.
 #include "core/app.h"
 
+#include "mouse/pyoil.h"
 #include "ui/control.h"
 
 #include <sstream>
@@ -58,6 +59,11 @@ std::string App::diagnostics_dump() const
             << " caption=" << quoted(f->caption()) << '\n';
         for (const ui::Control* c : f->controls())
             dump_control(out, *c);
+    }
+    if (pyoil_) {
+        const MainLoop::TickCost& cost = pyoil_->main_loop.tick_cost();
+        out << "timing main_loop ticks=" << cost.ticks
+            << " average_us=" << (cost.ticks ? cost.total_us / cost.ticks : 0) << " max_us=" << cost.max_us << '\n';
     }
     return out.str();
 }

@@ -45,6 +45,16 @@ void MainLoop::run(const std::function<void()>& section) const
 
 void MainLoop::tick()
 {
+    const std::uint64_t start = platform_.precise_us();
+    run_tick();
+    const std::uint64_t cost = platform_.precise_us() - start;
+    ++tick_cost_.ticks;
+    tick_cost_.total_us += cost;
+    tick_cost_.max_us = std::max(tick_cost_.max_us, cost);
+}
+
+void MainLoop::run_tick()
+{
     if (!clipboard_search())
         return;
     leave_web_switch();

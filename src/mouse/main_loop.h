@@ -45,11 +45,20 @@ public:
     void tick();
     void still_tick();
 
+    // What the ticks cost, measured on the platform's fine clock.
+    struct TickCost {
+        std::uint64_t ticks = 0;
+        std::uint64_t total_us = 0;
+        std::uint64_t max_us = 0;
+    };
+    const TickCost& tick_cost() const { return tick_cost_; }
+
     MainLoopSections sections;
     Hwnd point_window() const { return point_window_; }
     int still_count() const { return still_count_; }
 
 private:
+    void run_tick();
     bool clipboard_search();
     void leave_web_switch();
     void right_release_parks_escape_menu();
@@ -83,6 +92,7 @@ private:
     std::string ime_description_;
     int still_count_ = 0;
     int still_toggle_ = 0;
+    TickCost tick_cost_;
 };
 
 } // namespace tv

@@ -169,6 +169,8 @@ public:
 
     // ---- time ----
     virtual std::uint64_t now_ms() const = 0;
+    // A fine clock for measuring the program's own handlers, in microseconds.
+    virtual std::uint64_t precise_us() const { return now_ms() * 1000; }
     virtual void sleep_ms(int ms) = 0;
     virtual TimerId start_timer(int interval_ms, std::function<void()> on_tick) = 0;
     virtual void stop_timer(TimerId) = 0;

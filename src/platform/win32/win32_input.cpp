@@ -53,6 +53,15 @@ Size Win32Platform::screen_size() const { return Size{GetSystemMetrics(SM_CXSCRE
 
 std::uint64_t Win32Platform::now_ms() const { return GetTickCount64(); }
 
+std::uint64_t Win32Platform::precise_us() const
+{
+    LARGE_INTEGER frequency, count;
+    if (!QueryPerformanceFrequency(&frequency) || !QueryPerformanceCounter(&count) || frequency.QuadPart == 0)
+        return now_ms() * 1000;
+    return static_cast<std::uint64_t>(count.QuadPart / frequency.QuadPart * 1000000 +
+                                      count.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart);
+}
+
 void Win32Platform::sleep_ms(int ms) { Sleep(static_cast<DWORD>(std::max(ms, 0))); }
 
 TimerId Win32Platform::start_timer(int interval_ms, std::function<void()> on_tick)

@@ -91,6 +91,7 @@ public:
 
     // ---- time ----
     std::uint64_t now_ms() const override;
+    std::uint64_t precise_us() const override;
     void sleep_ms(int ms) override;
     TimerId start_timer(int interval_ms, std::function<void()> on_tick) override;
     void stop_timer(TimerId) override;
