@@ -1,0 +1,330 @@
+// probe: looks at and pokes the windows of other programs by window class, the
+// way a sibling program or a user's tool would. One subcommand per call:
+//
+//   probe caption CLASS                  print the window's caption
+//   probe rect CLASS                     print "left top right bottom"
+//   probe visible CLASS                  print 1 or 0
+//   probe setcaption CLASS TEXT          replace the caption
+//   probe close CLASS                    post WM_CLOSE
+//   probe wait CLASS SECONDS             wait until the window exists
+//   probe waitvisible CLASS SECONDS      wait until the window exists and is visible
+//   probe waitcaption CLASS TEXT SECONDS wait until the caption is TEXT (prints the last caption)
+//   probe watch SECONDS CLASS...         print "watching", then for SECONDS "CLASS<TAB>caption"
+//                                        for the first and every later caption of each window
+//                                        (polled every 2 ms), so that a token that lives for one
+//                                        timer tick is still seen
+//   probe dump PATH                      ask Tarvesk for its diagnostics dump, written to PATH
+//   probe dialog SECONDS                 wait for a message box, print its text, dismiss it
+//   probe hookstats reset|PATH           reset the hook's cost statistics, or write them to PATH
+//   probe list                           print every top-level window: class, visible, caption
+//
+// Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
+// not found in time; 2: bad command line.
+#include "peer.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+enum Exit { kOk = 0, kNotFound = 1, kUsage = 2 };
+
+// WM_COPYDATA requests that Tarvesk and its hook component understand.
+constexpr ULONG_PTR kDiagnosticsDump = 0x54564447; // "TVDG"
+constexpr ULONG_PTR kHookStatsReset = 0x54564852;  // "TVHR"
+constexpr ULONG_PTR kHookStatsWrite = 0x54564853;  // "TVHS"
+
+using Args = std::vector<std::wstring>;
+using peer::class_name;
+using peer::print;
+using peer::window_text;
+
+HWND find(const std::wstring& cls)
+{
+    if (HWND h = FindWindowW(cls.c_str(), nullptr))
+        return h;
+    return FindWindowExW(HWND_MESSAGE, nullptr, cls.c_str(), nullptr);
+}
+
+// Asks `ready` every few milliseconds until it holds or `seconds` have passed.
+bool poll(double seconds, const std::function<bool()>& ready)
+{
+    const ULONGLONG end = GetTickCount64() + ULONGLONG(seconds * 1000);
+    for (;;) {
+        if (ready())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(5);
+    }
+}
+
+// Sends WM_COPYDATA with an optional NUL-terminated UTF-16 text and explains on
+// stderr what went wrong; true when the receiver answered TRUE.
+bool send_copydata(HWND to, ULONG_PTR request, const std::wstring* text)
+{
+    COPYDATASTRUCT data = {};
+    data.dwData = request;
+    if (text) {
+        data.cbData = DWORD((text->size() + 1) * sizeof(wchar_t));
+        data.lpData = const_cast<wchar_t*>(text->c_str());
+    }
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(to, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000,
+                             &answer)) {
+        std::fputs("probe: no answer to WM_COPYDATA\n", stderr);
+        return false;
+    }
+    if (answer != TRUE)
+        std::fprintf(stderr, "probe: WM_COPYDATA answered %llu\n", static_cast<unsigned long long>(answer));
+    return answer == TRUE;
+}
+
+// Sends a request that writes a file; true when the receiver says it did and the file is there.
+bool request_file(HWND to, ULONG_PTR request, const std::wstring& path)
+{
+    DeleteFileW(path.c_str());
+    if (!send_copydata(to, request, &path))
+        return false;
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    std::fputs("probe: answered TRUE but wrote no file\n", stderr);
+    return false;
+}
+
+// Calls `each` for every top-level window; stops when it returns false.
+void for_each_top_level(const std::function<bool(HWND)>& each)
+{
+    EnumWindows(
+        [](HWND h, LPARAM p) -> BOOL { return (*reinterpret_cast<const std::function<bool(HWND)>*>(p))(h); },
+        reinterpret_cast<LPARAM>(&each));
+}
+
+void for_each_child(HWND parent, const std::function<void(HWND)>& each)
+{
+    EnumChildWindows(
+        parent,
+        [](HWND h, LPARAM p) -> BOOL {
+            (*reinterpret_cast<const std::function<void(HWND)>*>(p))(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&each));
+}
+
+HWND find_message_box()
+{
+    HWND found = nullptr;
+    for_each_top_level([&](HWND h) {
+        if (class_name(h) != L"#32770" || !IsWindowVisible(h))
+            return true;
+        found = h;
+        return false;
+    });
+    return found;
+}
+
+// The message of a message box: its longest static text (the icon is a static too).
+std::wstring message_text(HWND box)
+{
+    std::wstring text;
+    for_each_child(box, [&](HWND child) {
+        if (class_name(child) != L"Static")
+            return;
+        std::wstring t = window_text(child);
+        if (t.size() > text.size())
+            text = std::move(t);
+    });
+    return text;
+}
+
+// Presses the box's first button the way a click would: WM_COMMAND with its id.
+void dismiss(HWND box)
+{
+    HWND button = nullptr;
+    for_each_child(box, [&](HWND child) {
+        if (!button && class_name(child) == L"Button")
+            button = child;
+    });
+    const int id = button ? GetDlgCtrlID(button) : IDOK;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+// --- subcommands: each gets the arguments after its name ---
+
+int caption(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    print(window_text(h));
+    return kOk;
+}
+
+int rect(const Args& a)
+{
+    HWND h = find(a[0]);
+    RECT r;
+    if (!h || !GetWindowRect(h, &r))
+        return kNotFound;
+    print(std::to_string(r.left) + ' ' + std::to_string(r.top) + ' ' + std::to_string(r.right) + ' ' +
+          std::to_string(r.bottom));
+    return kOk;
+}
+
+int visible(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    print(IsWindowVisible(h) ? "1" : "0");
+    return kOk;
+}
+
+int setcaption(const Args& a)
+{
+    HWND h = find(a[0]);
+    DWORD_PTR ignored;
+    if (!h || !SendMessageTimeoutW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[1].c_str()), SMTO_ABORTIFHUNG,
+                                   5000, &ignored))
+        return kNotFound;
+    return kOk;
+}
+
+int close_window(const Args& a)
+{
+    HWND h = find(a[0]);
+    return h && PostMessageW(h, WM_CLOSE, 0, 0) ? kOk : kNotFound;
+}
+
+int wait(const Args& a)
+{
+    return poll(_wtof(a[1].c_str()), [&] { return find(a[0]) != nullptr; }) ? kOk : kNotFound;
+}
+
+int waitvisible(const Args& a)
+{
+    return poll(_wtof(a[1].c_str()), [&] { return IsWindowVisible(find(a[0])) != FALSE; }) ? kOk : kNotFound;
+}
+
+int waitcaption(const Args& a)
+{
+    std::wstring last;
+    const bool seen = poll(_wtof(a[2].c_str()), [&] {
+        HWND h = find(a[0]);
+        last = h ? window_text(h) : L"";
+        return h && last == a[1];
+    });
+    print(last);
+    return seen ? kOk : kNotFound;
+}
+
+int watch(const Args& a)
+{
+    const std::vector<std::wstring> classes(a.begin() + 1, a.end());
+    std::vector<std::wstring> last(classes.size());
+    std::vector<bool> seen(classes.size(), false);
+    const ULONGLONG end = GetTickCount64() + ULONGLONG(_wtof(a[0].c_str()) * 1000);
+    print("watching");
+    while (GetTickCount64() < end) {
+        for (std::size_t i = 0; i < classes.size(); ++i) {
+            HWND h = find(classes[i]);
+            if (!h)
+                continue;
+            std::wstring now = window_text(h);
+            if (seen[i] && now == last[i])
+                continue;
+            seen[i] = true;
+            last[i] = std::move(now);
+            print(classes[i] + L'\t' + last[i]);
+        }
+        Sleep(2);
+    }
+    return kOk;
+}
+
+// The hidden window of a request service, or null with the reason on stderr.
+HWND find_service(const wchar_t* cls)
+{
+    HWND h = find(cls);
+    if (!h)
+        std::fprintf(stderr, "probe: no %ls window\n", cls);
+    return h;
+}
+
+int dump(const Args& a)
+{
+    HWND h = find_service(L"TarveskDiagnostics");
+    return h && request_file(h, kDiagnosticsDump, a[0]) ? kOk : kNotFound;
+}
+
+int dialog(const Args& a)
+{
+    HWND box = nullptr;
+    if (!poll(_wtof(a[0].c_str()), [&] { return (box = find_message_box()) != nullptr; }))
+        return kNotFound;
+    print(message_text(box));
+    dismiss(box);
+    return poll(5, [&] { return !IsWindow(box); }) ? kOk : kNotFound;
+}
+
+int hookstats(const Args& a)
+{
+    HWND h = find_service(L"TarveskHookStats");
+    if (!h)
+        return kNotFound;
+    if (a[0] == L"reset")
+        return send_copydata(h, kHookStatsReset, nullptr) ? kOk : kNotFound;
+    return request_file(h, kHookStatsWrite, a[0]) ? kOk : kNotFound;
+}
+
+int list(const Args&)
+{
+    for_each_top_level([](HWND h) {
+        print(class_name(h) + L'\t' + (IsWindowVisible(h) ? L'1' : L'0') + L'\t' + window_text(h));
+        return true;
+    });
+    return kOk;
+}
+
+struct Subcommand {
+    const wchar_t* name;
+    std::size_t min_args, max_args;
+    int (*run)(const Args&);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {L"caption", 1, 1, caption},
+    {L"rect", 1, 1, rect},
+    {L"visible", 1, 1, visible},
+    {L"setcaption", 2, 2, setcaption},
+    {L"close", 1, 1, close_window},
+    {L"wait", 2, 2, wait},
+    {L"waitvisible", 2, 2, waitvisible},
+    {L"waitcaption", 3, 3, waitcaption},
+    {L"watch", 2, 32, watch},
+    {L"dump", 1, 1, dump},
+    {L"dialog", 1, 1, dialog},
+    {L"hookstats", 1, 1, hookstats},
+    {L"list", 0, 0, list},
+};
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY); // UTF-8 bytes out as they are, lines end in LF
+    if (argc >= 2) {
+        const Args args(argv + 2, argv + argc);
+        for (const Subcommand& s : kSubcommands)
+            if (argv[1] == std::wstring_view(s.name) && args.size() >= s.min_args && args.size() <= s.max_args)
+                return s.run(args);
+    }
+    std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; wait CLASS SECONDS;\n"
+               "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
+               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list\n",
+               stderr);
+    return kUsage;
+}

@@ -1,0 +1,337 @@
+#!/usr/bin/env bash
+# Wine end-to-end tests of Tarvesk.exe and wrhk.dll.
+#
+#   e2e/run.sh [BUILD [TEST...]]   BUILD: the cmake build folder (default
+#                                  build/win64), whose dist/ holds Tarvesk.exe
+#                                  and wrhk.dll; TEST: run only these tests
+#   TARVESK_E2E_KEEP=1 keeps the temporary folder (logs, dumps) for a look.
+#
+# Prints "PASS name" or "FAIL name: why" per test and ends with the line
+# "N passed, M failed"; exits 0 only when every test passed. Each test starts
+# a fresh copy of the program; the Wine prefix and the X server are shared.
+set -u
+# shellcheck source=e2e/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+# --- checks: each ends the test with a reason when it does not hold -------------
+
+fail() { printf '%s\n' "$*" >"$TEST_DIR/why"; exit 1; }
+
+# expect_line FILE LINE [SECONDS] [FROM]: FILE gets the whole line LINE, after
+# its first FROM lines, in time.
+expect_line() {
+    local file=$1 line=$2 from=${4:-0} _
+    for _ in $(seq $((${3:-3} * 20))); do
+        tail -n +$((from + 1)) "$file" 2>/dev/null | grep -qxF -- "$line" && return 0
+        sleep 0.05
+    done
+    fail "$(basename "$file") has no line \"$line\" after line $from (has: $(tr '\n\t' '| ' <"$file" 2>/dev/null))"
+}
+
+# wait_lines FILE COUNT [SECONDS]: FILE has at least COUNT lines in time.
+wait_lines() {
+    local _
+    for _ in $(seq $((${3:-10} * 20))); do
+        [ "$(line_count "$1")" -ge "$2" ] && return 0
+        sleep 0.05
+    done
+    fail "$(basename "$1") has fewer than $2 lines"
+}
+
+line_count() { wc -l <"$1" 2>/dev/null || echo 0; }
+
+expect_eq() { [ "$2" = "$3" ] || fail "$1: expected \"$3\", got \"$2\""; }
+
+# --- program start-up -----------------------------------------------------------
+
+# Eighteen forms, in creation order, with their initial captions ("*": any caption).
+ROSTER=(
+    "Tpyoil|old--78..2"
+    "TFormMain|设置说明  12345678  12345678  "
+    "Tkxm|kxm"
+    "Tmodeform|modeform"
+    "Tregform|*"
+    "Tinputmode|inputmode"
+    "TvykForm3|down/[[[38661280,1243372--"
+    "Tombrel|myright"
+    "Trqmenu|rqmenu"
+    "Ttaskform|ystop wheel=..."
+    "Tkxmm|kxmm"
+    "Tlifeform|mywheel"
+    "Tsetform|设置"
+    "Tm3d|m3d"
+    "TsrfForm|srfForm"
+    "TvykForm4|vykForm4"
+    "Timemess|imemess"
+    "Tescmenu|old--downok"
+)
+LAST_FORM=Tescmenu
+STARTUP_SECONDS=30
+
+# Waits until the program that was just started shows a window of CLASS; fails
+# at once when the program ends first.
+await_window() {
+    local cls=$1 deadline=$((SECONDS + STARTUP_SECONDS))
+    until probe wait "$cls" 1; do
+        if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
+            await_program_exit 1
+            fail "the program ended with exit code $EXIT_CODE before a $cls window appeared"
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "no $cls window ${STARTUP_SECONDS} s after start"
+    done
+}
+
+# Starts a fresh copy of dist/ and waits until the program is up: every form
+# exists and start-up completion has shown the settings form (TFormMain).
+# Argument 1, when given, is a function that prepares the copy's folder first.
+start_tarvesk() {
+    APP_DIR=$(fresh_app_dir)
+    [ $# -eq 0 ] || "$1" "$APP_DIR"
+    start_program "$APP_DIR"
+    await_window "$LAST_FORM"
+    probe waitvisible TFormMain "$STARTUP_SECONDS" || fail "start-up completion did not show TFormMain"
+}
+
+# Prints one line per top-level window: class<TAB>visible<TAB>caption.
+window_list() { probe list >"$TEST_DIR/windows" || fail "probe list failed"; }
+
+# The field of the first listed window of a class: 2 visible, 3 caption.
+listed() { awk -F'\t' -v c="$1" -v f="$2" '$1 == c { print $f; found = 1; exit } END { exit !found }' \
+    "$TEST_DIR/windows"; }
+
+# Without the settings list no setting changes the forms at start-up completion.
+without_settings() { rm -f "$1/发行软件.txt"; }
+
+test_start() {
+    local captions="$TEST_DIR/captions" entry cls caption
+    # A form may set its caption after its window exists: the watcher sees every value.
+    peer_bg_to "$captions" probe watch $((STARTUP_SECONDS + 10)) "${ROSTER[@]%%|*}"
+    wait_lines "$captions" 1 10
+    start_tarvesk without_settings
+    window_list
+    for entry in "${ROSTER[@]}"; do
+        cls=${entry%%|*} caption=${entry#*|}
+        listed "$cls" 3 >/dev/null || fail "no window of class $cls"
+        [ "$caption" = "*" ] && continue
+        grep -qxF -- "$cls"$'\t'"$caption" "$captions" ||
+            fail "$cls never had its initial caption \"$caption\" (had: $(grep "^$cls"$'\t' "$captions" | cut -f2 | tr '\n' '|'))"
+    done
+    expect_eq "Tpyoil visible" "$(listed Tpyoil 2)" 0
+    local pyoil_rect
+    pyoil_rect=$(probe rect Tpyoil)
+    expect_eq "Tpyoil left and top" "${pyoil_rect% * *}" "-2000 380"
+    expect_eq "Tlifeform visible" "$(listed Tlifeform 2)" 1
+    expect_eq "Tlifeform rect (left top right bottom)" "$(probe rect Tlifeform)" "0 0 ${DESKTOP_SIZE%x*} 180"
+    # The diagnostics dump lists the forms in the order they were created.
+    local dump="$TEST_DIR/dump.txt" order expected
+    probe dump "$(winpath "$dump")" || fail "no diagnostics dump"
+    order=$(awk '$1 == "form" { sub(/^class=/, "", $3); printf "%s ", $3 }' "$dump")
+    expected=$(for entry in "${ROSTER[@]}"; do printf '%s ' "${entry%%|*}"; done)
+    expect_eq "creation order" "$order" "$expected"
+}
+
+# --- refusal of a missing or incomplete hook component ----------------------------
+
+# expect_refusal MESSAGE: the program shows MESSAGE in a message box before any
+# other form exists, and ends with exit code 1 once it is dismissed.
+expect_refusal() {
+    local message=$1 got
+    start_program "$APP_DIR"
+    await_window '#32770'
+    window_list
+    listed TFormMain 1 >/dev/null && fail "TFormMain was created although the hook component was refused"
+    got=$(probe dialog 5) || fail "message box not found or not dismissed"
+    expect_eq "message" "$got" "$message"
+    await_program_exit 10
+    expect_eq "exit code" "$EXIT_CODE" 1
+}
+
+test_no_dll() {
+    APP_DIR=$(fresh_app_dir)
+    rm -f "$APP_DIR/wrhk.dll"
+    expect_refusal "DLL: 不能加载！程序退出。"
+}
+
+test_no_setkb() {
+    APP_DIR=$(fresh_app_dir)
+    cp "$(fake_hook_dir fakehook_nokb)/wrhk.dll" "$APP_DIR/wrhk.dll"
+    expect_refusal "DLL: 函数没找到！程序退出。"
+}
+
+# --- tokens of the input hook -------------------------------------------------------
+
+# Pointer position for the input tests: on the empty desktop, below the status
+# bar and beside where the settings form appears after start-up.
+PX=100 PY=700
+
+# xdotool input | window class | token it must put into that window's caption
+# (an empty input: the token comes from the row's input above)
+INPUT_CASES=(
+    "key a|Tpyoil|key--65"
+    "click 4|TvykForm3|ystop wheel=///"
+    "click 5|TvykForm3|ystop wheel=..."
+    "mousedown 3|TvykForm3|down/right//$PX,$PY"
+    "mouseup 3|TvykForm3|rightup"
+    "|Tescmenu|rbuttonup"
+    "mousedown 1|TvykForm3|down/left//$PX,$PY"
+    "mouseup 1|Tescmenu|buttonup"
+)
+WATCHED=(Tpyoil TvykForm3 Tescmenu)
+
+# A token may live for one timer tick before the program consumes it, so a
+# watcher logs every caption change while the input is sent.
+test_input() {
+    start_tarvesk
+    pointer_to "$PX" "$PY"
+    local log="$TEST_DIR/captions" mark=0 entry input rest cls token
+    peer_bg_to "$log" probe watch 60 "${WATCHED[@]}"
+    wait_lines "$log" $((1 + ${#WATCHED[@]})) 10
+    for entry in "${INPUT_CASES[@]}"; do
+        input=${entry%%|*} rest=${entry#*|}
+        cls=${rest%%|*} token=${rest#*|}
+        if [ -n "$input" ]; then
+            mark=$(line_count "$log")
+            # shellcheck disable=SC2086 # the input is an xdotool command and its arguments
+            xdo $input || fail "xdotool $input failed"
+        fi
+        expect_line "$log" "$cls"$'\t'"$token" 3 "$mark"
+    done
+}
+
+# The hook passes the user's input on: an application in front still gets it.
+# xdotool input | lines the target window logs
+PASSTHROUGH_CASES=(
+    "key a|keydown 65|keyup 65"
+    "click 4|wheel 120"
+    "click 5|wheel -120"
+    "click 1|lbuttondown|lbuttonup"
+)
+
+test_target_receives() {
+    start_tarvesk
+    local log="$TEST_DIR/target.log" entry input line
+    peer_bg target "$(winpath "$log")" 60
+    probe wait TarveskTarget 10 || fail "the target window did not appear"
+    pointer_to 500 700
+    xdo click 1 # activate the target: its window may not have the X input focus yet
+    for entry in "${PASSTHROUGH_CASES[@]}"; do
+        input=${entry%%|*}
+        : >"$log"
+        # shellcheck disable=SC2086
+        xdo $input || fail "xdotool $input failed"
+        IFS='|' read -r -a lines <<<"${entry#*|}"
+        for line in "${lines[@]}"; do expect_line "$log" "$line" 3; done
+    done
+}
+
+# --- the sibling browser's command cell -----------------------------------------------
+
+# dump_line DUMP FORM [CONTROL]: the dump's line for a form, or for one of its controls.
+dump_line() {
+    awk -v form="$2" -v control="${3:-}" '
+        $1 == "form" { current = $2; if (current == form && control == "") { print; found = 1; exit } next }
+        current == form && $1 == control { print; found = 1; exit }
+        END { exit !found }' "$1"
+}
+
+# expect_dump DUMP FORM CONTROL FIELD: that line of the dump holds FIELD (key=value).
+expect_dump() {
+    local line
+    line=$(dump_line "$1" "$2" "$3") || fail "dump: no line for $2 ${3:-}"
+    [[ " $line " == *" $4 "* ]] || fail "dump: $2 ${3:-} lacks $4: $line"
+}
+
+SIBLING_PATH='C:\a.txt'
+SIBLING_COMMAND="filecmd=$SIBLING_PATH"
+SIBLING_ANSWER='ok jmjm'
+# form | control ("": the form itself) | what the dump shows once the command was
+# taken (the dump writes a backslash as two)
+SIBLING_DUMP_CASES=(
+    "regform||caption=\"$SIBLING_ANSWER\""
+    "FormMain|outpath|text=\"${SIBLING_PATH//\\/\\\\}\""
+    "FormMain|outcmd|visible=1"
+)
+
+# The sibling writes a file command into the command cell; the program takes it
+# and answers there, and the sibling sees both texts in turn.
+test_sibling() {
+    start_tarvesk
+    local log="$TEST_DIR/sibling.log" dump="$TEST_DIR/dump.txt" at entry form rest
+    peer_bg fakesibling "$(winpath "$log")" 60
+    probe wait TApplication 10 || fail "the fake sibling did not start"
+    wait_lines "$log" 1 10
+    probe setcaption Tregform "$SIBLING_COMMAND" || fail "cannot set the Tregform caption"
+    expect_line "$log" "$SIBLING_COMMAND" 3
+    at=$(grep -nxF -- "$SIBLING_COMMAND" "$log" | head -n1 | cut -d: -f1)
+    expect_line "$log" "$SIBLING_ANSWER" 3 "$at"
+    probe dump "$(winpath "$dump")" || fail "no diagnostics dump"
+    for entry in "${SIBLING_DUMP_CASES[@]}"; do
+        form=${entry%%|*} rest=${entry#*|}
+        expect_dump "$dump" "$form" "${rest%%|*}" "${rest#*|}"
+    done
+}
+
+# --- shutdown -------------------------------------------------------------------------
+
+CLOSE_LIMIT_MS=1000
+
+test_close() {
+    start_tarvesk
+    local posted ended
+    probe close Tpyoil || fail "no Tpyoil window to close"
+    posted=$(date +%s%N)
+    await_program_exit 5 || fail "still running 5 s after WM_CLOSE"
+    ended=$(date +%s%N)
+    expect_eq "exit code" "$EXIT_CODE" 0
+    local ms=$(((ended - posted) / 1000000))
+    [ "$ms" -le "$CLOSE_LIMIT_MS" ] || fail "ended ${ms} ms after WM_CLOSE (limit ${CLOSE_LIMIT_MS} ms)"
+}
+
+# --- runner -----------------------------------------------------------------------------
+
+TESTS=(start no_dll no_setkb input target_receives sibling close)
+
+PASSED=0 FAILED=0
+
+# Runs one test in a subshell (a failed check ends only that test), then ends
+# every Wine process it left.
+run_test() {
+    local name=$1 rc
+    TEST_DIR="$E2E_TMP/$name"
+    mkdir -p "$TEST_DIR"
+    ("test_$name") >"$TEST_DIR/output" 2>&1 </dev/null
+    rc=$?
+    stop_wine
+    if [ "$rc" -eq 0 ]; then
+        echo "PASS $name"
+        PASSED=$((PASSED + 1))
+    else
+        local why="exited with code $rc"
+        [ -s "$TEST_DIR/why" ] && why=$(cat "$TEST_DIR/why")
+        echo "FAIL $name: $why"
+        FAILED=$((FAILED + 1))
+    fi
+}
+
+main() {
+    e2e_init "${1:-$ROOT/build/win64}"
+    [ $# -gt 1 ] && TESTS=("${@:2}")
+    if [ ! -f "$DIST/Tarvesk.exe" ] || [ ! -f "$DIST/wrhk.dll" ]; then
+        echo "FAIL build: no Tarvesk.exe and wrhk.dll in $DIST"
+        FAILED=1
+    else
+        local t
+        for t in "${TESTS[@]}"; do
+            if declare -F "test_$t" >/dev/null; then
+                run_test "$t"
+            else
+                echo "FAIL $t: no such test"
+                FAILED=$((FAILED + 1))
+            fi
+        done
+    fi
+    echo "$PASSED passed, $FAILED failed"
+    [ "$FAILED" -eq 0 ]
+}
+
+main "$@"
