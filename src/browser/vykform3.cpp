@@ -3,7 +3,11 @@
 namespace tv {
 
 TvykForm3::TvykForm3(App& app)
-    : AppForm(app, {"vykForm3", "TvykForm3", "down/[[[38661280,1243372--", Rect::from_size(kParkedLeft, 0, 300, 500), Visibility::Hidden, Topmost::No, 0})
+    : AppForm(app, {"vykForm3", "TvykForm3", "down/[[[38661280,1243372--", Rect::from_size(kParkedLeft, 0, 300, 500), Visibility::Hidden, Topmost::No, 0}),
+      Panel1(*this, "Panel1"),
+      hbar(*this, "hbar"),
+      pagecmd(*this, "pagecmd"),
+      scrollcmd(*this, "scrollcmd")
 {
 }
 

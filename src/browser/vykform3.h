@@ -8,6 +8,11 @@ namespace tv {
 class TvykForm3 : public AppForm {
 public:
     explicit TvykForm3(App&);
+
+    ui::Panel Panel1;    // the pointer position, x "//" y
+    ui::Panel hbar;      // shown in the auto wheel
+    ui::Panel pagecmd;   // shown in the quick wheel: the wheel pages
+    ui::Panel scrollcmd; // shown in the auto wheel: the wheel scrolls
 };
 
 } // namespace tv

@@ -13,7 +13,11 @@ Tkxm::Tkxm(App& app)
       Panel7(*this, "Panel7"),
       Panel17(*this, "Panel17"),
       pyoilcap(*this, "pyoilcap"),
-      quickmenu(*this, "quickmenu", ui::ControlKind::CheckBox, "", false)
+      quickmenu(*this, "quickmenu", ui::ControlKind::CheckBox, "", false),
+      Timer1(*this, "Timer1", 10, false, [this] {
+          if (pad_work)
+              pad_work();
+      })
 {
 }
 

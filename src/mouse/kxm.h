@@ -3,6 +3,8 @@
 
 #include "core/app_form.h"
 
+#include <functional>
+
 namespace tv {
 
 class Tkxm : public AppForm {
@@ -19,6 +21,11 @@ public:
     ui::Panel Panel17;
     ui::Panel pyoilcap;
     ui::Check quickmenu;
+
+    // The pad's 10 ms work while it is open. Hand-over: the keyboard mouse pad
+    // fills `pad_work`; the mode engine stops the timer when Caps Lock or N is held.
+    std::function<void()> pad_work;
+    ui::Timer Timer1;
 };
 
 } // namespace tv

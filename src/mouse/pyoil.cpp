@@ -5,6 +5,7 @@
 #include "core/regform.h"
 #include "mouse/easy_drag.h"
 #include "mouse/kxm.h"
+#include "mouse/wheel_dispatch.h"
 
 namespace tv {
 namespace {
@@ -44,6 +45,7 @@ Tpyoil::Tpyoil(App& app)
       Timer2(*this, "Timer2", 100, false, [this] { main_loop.still_tick(); })
 {
     on_close = [this] { app_.end_program(0); };
+    main_loop.sections.wheel_dispatch = [this] { dispatch_wheel_notch(app_); };
     dispall.on_click = [this] { dispall_click(); };
     Button2.on_click = [this] { button2_click(); };
     Button1.on_click = [this] { close(); };

@@ -8,6 +8,8 @@ namespace tv {
 class TvykForm4 : public AppForm {
 public:
     explicit TvykForm4(App&);
+
+    ui::ListBox ListBox1; // line 0 the class on top; line 1 the class below a tooltip
 };
 
 } // namespace tv

@@ -4,7 +4,10 @@ namespace tv {
 
 Trqmenu::Trqmenu(App& app)
     : AppForm(app, {"rqmenu", "Trqmenu", "rqmenu", Rect::from_size(kParkedLeft, 0, 200, 300), Visibility::Hidden, Topmost::No, 0}),
-      ListBox2(*this, "ListBox2")
+      ListBox2(*this, "ListBox2"),
+      ListBox1(*this, "ListBox1", std::vector<std::string>(6)),
+      srfsel(*this, "srfsel"),
+      Button5(*this, "Button5")
 {
 }
 

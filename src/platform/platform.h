@@ -56,6 +56,15 @@ enum class MouseButton { Left, Right, Middle };
 enum class ButtonAction { Down, Up };
 enum class KeyAction { Down, Up };
 
+// One thing a window shows, in client coordinates: a filled rectangle with a
+// line of text (list boxes give one item per line).
+struct PaintItem {
+    Rect rect;
+    std::string text;
+    std::uint32_t color = 0x00FFFFFF;      // 0x00BBGGRR
+    std::uint32_t font_color = 0x00000000; // 0x00BBGGRR
+};
+
 // Events a window of the program receives from its backend. Points are in
 // client coordinates of that window.
 class WindowEvents {
@@ -71,6 +80,8 @@ public:
     // or another process); readers always read the title from the platform.
     virtual void on_title_changed() {}
     virtual void on_paint() {}
+    // What the window shows, back to front; the backend draws it.
+    virtual std::vector<PaintItem> paint_items() const { return {}; }
 };
 
 // mouse_event flags, as the synthetic input steps name them.

@@ -26,7 +26,8 @@ Tlifeform::Tlifeform(App& app)
       status(*this, "status"), Panel33(*this, "Panel33"), Panel34(*this, "Panel34"), Panel36(*this, "Panel36"),
       Panel38(*this, "Panel38"), Panel39(*this, "Panel39"), easydragid(*this, "easydragid"),
       dragflag(*this, "dragflag"), srfboard(*this, "srfboard"), movebar(*this, "movebar"), Button5(*this, "Button5"),
-      Button6(*this, "Button6"), ListBox5(*this, "ListBox5", load_template(app.platform())),
+      Button6(*this, "Button6"), Panel26(*this, "Panel26"), messlistold(*this, "messlistold"),
+      ListBox5(*this, "ListBox5", load_template(app.platform())),
       CppWebBrowser1(*this, "CppWebBrowser1"), CppWebBrowser2(*this, "CppWebBrowser2"),
       settopmess(*this, "settopmess"), Button1(*this, "Button1", "大天"), smallbar(*this, "smallbar", "中天"),
       tinybar(*this, "tinybar", "小天")

@@ -33,6 +33,8 @@ public:
     ui::Panel movebar;  // the move handle of the tiny bar
     ui::Button Button5;
     ui::Button Button6;
+    ui::Panel Panel26;         // "find tb" / "xx find tb": the taskbar toolbar is on screen
+    ui::ListBox messlistold;   // the mode engine's diagnostic lines
 
     ui::ListBox ListBox5; // the hint-bar template, one HTML line per item
     // The two web views: CppWebBrowser2 shows the hint bar, CppWebBrowser1 the

@@ -120,6 +120,28 @@ void Form::on_close_request() { close(); }
 
 void Form::on_title_changed() { notify_cell_changed(nullptr); }
 
+// Visible controls with a size, in registration order (later ones on top). Web
+// views draw themselves; a list box shows its items one per line.
+std::vector<PaintItem> Form::paint_items() const
+{
+    std::vector<PaintItem> items;
+    for (const Control* c : controls_) {
+        if (!c->visible() || c->width() <= 0 || c->height() <= 0 || c->kind() == ControlKind::WebView)
+            continue;
+        PaintItem item{c->bounds(), c->text(), c->color(), c->font_color()};
+        if (auto* list = dynamic_cast<const ListBox*>(c)) {
+            item.text.clear();
+            for (const std::string& line : list->items())
+                item.text += line + "\n";
+        } else if (auto* picture = dynamic_cast<const Image*>(c)) {
+            const Image::Pixel p = picture->pixel(picture->picture_width() / 2, picture->picture_height() / 2);
+            item.color = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
 Timer::Timer(Form& owner, std::string name, int interval_ms, bool enabled, std::function<void()> on_timer)
     : owner_(owner), name_(std::move(name)), interval_ms_(interval_ms), on_timer_(std::move(on_timer))
 {

@@ -84,6 +84,7 @@ public:
     void on_key(int vk, KeyAction) override;
     void on_close_request() override;
     void on_title_changed() override;
+    std::vector<PaintItem> paint_items() const override;
 
 private:
     friend class Control;

@@ -42,6 +42,24 @@ struct MessageBoxRecord {
     std::string caption;
 };
 
+// A web view the program created, as the sim records it.
+struct SimWebView {
+    Hwnd parent = 0;
+    Rect rect; // client coordinates of the parent
+    std::vector<std::string> navigations; // every address navigated to, in order
+    std::string document;                 // the last document written
+    std::vector<WebCommand> commands;     // back, forward, stop, refresh, in order
+    bool alive = true;                    // false once destroyed (with its parent or alone)
+};
+
+// A window registered as a desktop toolbar, and where it was last placed.
+struct SimAppBar {
+    std::uint32_t callback_message = 0;
+    bool placed = false;
+    AppBarEdge edge = AppBarEdge::Top;
+    Rect rect; // the screen rectangle the toolbar reserved
+};
+
 inline constexpr std::uint32_t kOwnProcess = 1;
 inline constexpr std::uint32_t kOtherProcess = 2;
 
@@ -96,6 +114,25 @@ public:
     // The answers the colour dialog gives, in order; nullopt is Cancel. Empty: Cancel.
     std::deque<std::optional<std::uint32_t>> colour_answers;
     int colour_dialogs_shown() const { return colour_dialogs_; }
+
+    // ---- web views: recorded; a test fires their events ----
+    // Off: creating a web view fails, as under Wine without its HTML engine.
+    void set_web_views_available(bool available) { web_views_available_ = available; }
+    const std::map<WebViewId, SimWebView>& web_views() const { return web_views_; }
+    const SimWebView* web_view(WebViewId) const; // nullptr for an id never created
+    // The control's events; the cancelling ones answer whether a handler cancelled.
+    // Events of a destroyed or unknown view go nowhere (and cancel nothing).
+    bool fire_new_window(WebViewId);
+    void fire_title_change(WebViewId, std::string_view title);
+    void fire_status_text(WebViewId, std::string_view text);
+    void fire_download_complete(WebViewId);
+    void fire_document_complete(WebViewId, std::string_view url);
+    bool fire_before_navigate(WebViewId, std::string_view url);
+    void fire_navigate_complete(WebViewId, std::string_view url);
+
+    // ---- desktop toolbars ----
+    // nullopt while the window is not registered.
+    std::optional<SimAppBar> app_bar(Hwnd) const;
 
     // ---- files ----
     void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
@@ -164,6 +201,17 @@ public:
     bool start_program(std::string_view path, Visibility v) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
 
+    WebViewId create_web_view(Hwnd parent, const Rect& client, WebViewEvents*) override;
+    void destroy_web_view(WebViewId) override;
+    void set_web_view_rect(WebViewId, const Rect& client) override;
+    void navigate(WebViewId, std::string_view url) override;
+    void write_document(WebViewId, std::string_view html) override;
+    void web_command(WebViewId, WebCommand) override;
+
+    bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
+    void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
+    void remove_app_bar(Hwnd) override;
+
 private:
     struct Window {
         std::string class_name;
@@ -200,6 +248,9 @@ private:
     void deliver_button(MouseButton, ButtonAction);
     void record(InputRecord);
     bool fire_next_timer(std::uint64_t until);
+    SimWebView* live_web_view(WebViewId);
+    WebViewEvents* web_view_events(WebViewId) const;
+    void end_web_views_of(Hwnd parent);
 
     Size screen_;
     std::string program_folder_;
@@ -237,6 +288,12 @@ private:
     std::optional<std::string> clipboard_ = std::string();
     std::vector<std::pair<std::string, Visibility>> started_;
     int colour_dialogs_ = 0;
+
+    bool web_views_available_ = true;
+    std::map<WebViewId, SimWebView> web_views_;
+    std::map<WebViewId, WebViewEvents*> web_view_events_; // live views only
+    WebViewId next_web_view_ = 0x5000;
+    std::map<Hwnd, SimAppBar> app_bars_;
 };
 
 } // namespace tv::sim

@@ -11,9 +11,12 @@
 // (input, screen, clock, timers), win32_process.cpp (message loop, libraries,
 // message boxes, diagnostics channel), win32_files.cpp (whole-file reads and
 // atomic writes), win32_shell.cpp (clipboard, starting programs, colour dialog).
+// win32_web_view.cpp hosts the web-browser control; win32_app_bar.cpp docks
+// desktop toolbars.
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/win32_web_view.h"
 
 #include <windows.h>
 
@@ -117,6 +120,17 @@ public:
     bool start_program(std::string_view path, Visibility) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
 
+    // ---- web views, desktop toolbars ----
+    WebViewId create_web_view(Hwnd parent, const Rect& client, WebViewEvents*) override;
+    void destroy_web_view(WebViewId) override;
+    void set_web_view_rect(WebViewId, const Rect& client) override;
+    void navigate(WebViewId, std::string_view url) override;
+    void write_document(WebViewId, std::string_view html) override;
+    void web_command(WebViewId, WebCommand) override;
+    bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
+    void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
+    void remove_app_bar(Hwnd) override;
+
     // ---- diagnostics ----
     void set_diagnostics_source(std::function<std::string()> utf8_dump) override;
 
@@ -135,7 +149,7 @@ private:
     LRESULT form_message(FormWindow&, HWND, UINT, WPARAM, LPARAM);
     LRESULT service_message(HWND, UINT, WPARAM, LPARAM);
     void take_hook_token(HWND, WPARAM length, LPARAM copy);
-    void paint_background(HWND);
+    void paint(HWND, WindowEvents*);
     void fire_timer(UINT_PTR id);
     LRESULT answer_diagnostics_request(const COPYDATASTRUCT*);
     // A crash between writing a temporary and putting it in place leaves the
@@ -165,6 +179,10 @@ private:
     // The colour dialog's sixteen custom colours, kept between its openings.
     std::array<COLORREF, 16> custom_colours_{};
     std::function<std::string()> diagnostics_source_;
+    // Destroyed after the forms: a view's control has already closed with its
+    // form's window by then, and the OLE session ends last.
+    WebViewHosts web_views_;
+    AppBars app_bars_;
 };
 
 } // namespace tv::win32

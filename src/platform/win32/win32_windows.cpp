@@ -315,7 +315,7 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
         return result;
     }
     case WM_PAINT:
-        paint_background(w);
+        paint(w, events);
         deliver(events, [](WindowEvents& e) { e.on_paint(); });
         return 0;
     default: break;
@@ -323,12 +323,30 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
     return DefWindowProcW(w, message, wp, lp);
 }
 
-void Win32Platform::paint_background(HWND w)
+// BeginPaint erases with the class brush; then the toolkit's controls, each a
+// filled rectangle with its text.
+void Win32Platform::paint(HWND w, WindowEvents* events)
 {
-    // BeginPaint erases with the class brush; the controls are the toolkit's.
-    PAINTSTRUCT paint;
-    if (BeginPaint(w, &paint))
-        EndPaint(w, &paint);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(w, &ps);
+    if (!dc)
+        return;
+    const std::vector<PaintItem> items = events ? events->paint_items() : std::vector<PaintItem>{};
+    SetBkMode(dc, TRANSPARENT);
+    for (const PaintItem& item : items) {
+        RECT r{item.rect.left, item.rect.top, item.rect.right, item.rect.bottom};
+        if (HBRUSH brush = CreateSolidBrush(item.color)) {
+            FillRect(dc, &r, brush);
+            DeleteObject(brush);
+        }
+        if (item.text.empty())
+            continue;
+        SetTextColor(dc, item.font_color);
+        std::wstring text = widen(item.text);
+        const UINT format = text.find(L'\n') == std::wstring::npos ? DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS : DT_TOP;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_LEFT | DT_NOPREFIX);
+    }
+    EndPaint(w, &ps);
 }
 
 // A token from wrhk.dll's hook thread (see hook_token.h). Only a block of this

@@ -1,0 +1,17 @@
+// Whether an automatic scroll is running. The browser form keeps the state and
+// the anchor (the position of its panel `oldrightpos`); the scroll commands
+// start it, a left click or the page-end probe ends it, and the wheel-mode
+// engine selects no mode while it runs.
+#pragma once
+
+namespace tv {
+
+class App;
+
+enum class AutoScroll { Idle = 0, Up = 1, Down = 2 };
+
+bool auto_scroll_running(const App&);
+// State idle, and the pointer back on the anchor where the scroll started.
+void end_auto_scroll(App&);
+
+} // namespace tv

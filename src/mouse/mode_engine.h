@@ -1,0 +1,105 @@
+// The wheel-mode engine: the browser form's 40 ms tick.
+//
+// The direction in which the mouse was last moved selects the wheel mode: left
+// the task wheel, right the normal wheel, up the auto wheel, down the quick
+// wheel. Each tick compares the two newest pointer samples of the movement
+// history (`ombrel.LBox2` for x, `ombrel.LBox3` for y, newest first), writes
+// the mode, its token and its hints into the state board, and samples the
+// pointer again. It also runs, in their places in the tick, the right-button
+// dispatch (`ombrel.right2`), a few diagnostics and small duties, and the
+// parts of automatic scrolling and of the browser that live on this timer.
+#pragma once
+
+#include "core/app.h"
+#include "mouse/wheel_modes.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+// The parts of the tick that other behaviours fill; an empty one is skipped.
+struct ModeEngineSections {
+    // Automatic scrolling's stop tests (left click, both buttons, the
+    // sibling's page end).
+    std::function<void()> auto_scroll_stop_tests;
+    // The pending wheel scroll: when it is set and the left button is held,
+    // completes it and answers true; the browser's housekeeping then waits.
+    std::function<bool()> complete_pending_wheel_scroll;
+    // The browser's housekeeping: the pop-up check, the empty-page removal,
+    // the strip repair, the sibling browser's title commands and the two
+    // address handovers.
+    std::function<void()> browser_housekeeping;
+};
+
+class ModeEngine {
+public:
+    explicit ModeEngine(App&);
+
+    void tick();
+
+    // The ten samples "0" to "9" both movement lists start with.
+    static std::vector<std::string> first_samples();
+
+    // The last selecting movement was vertical: the edge indicator `Pan25`
+    // shows. The single-step commands of automatic scrolling clear it.
+    bool edge_flag() const { return edge_flag_; }
+    void clear_edge_flag() { edge_flag_ = false; }
+
+    ModeEngineSections sections;
+
+private:
+    // Items 0 and 1 of the movement lists as read at the start of the tick.
+    struct Samples {
+        std::string x0, y0, x1, y1;
+        std::string newest; // x0 "," y0; "0,0" while the keyboard holds the mode
+        std::string previous;
+    };
+
+    Samples read_samples() const;
+    void pad_keys_restart_engines();
+    void left_button_returns_to_normal();
+    bool keyboard_holds_mode();
+    bool selection_allowed(const Samples&) const;
+    bool menu_hint();
+    std::optional<wheel::Mode> selected_mode(const Samples&);
+    void mark_vertical_edge();
+    void sample_pointer(const Samples&);
+    void finish_tick();
+
+    // The small duties of every tick (mode_engine_duties.cpp).
+    void per_tick_duties();
+    void report_taskbar();
+    void restore_minimised_program_window();
+    void write_diagnostic_lines();
+    void keep_top_class_for_key_pad();
+    void park_navigation_panel_unless_pointed_at();
+    void probe_classes_for_quick_menu();
+
+    // Applying a selected mode (mode_apply.cpp).
+    enum class Collapse { No, Yes };
+    enum class Marks { Scroll, Page };
+    void apply(wheel::Mode);
+    void apply_three_speed_part(wheel::Mode, Collapse);
+    void paint_direction(wheel::Mode);
+    void name_mode_unless_system_menu(wheel::Mode);
+    void count_menu_elsewhere(wheel::Mode, Collapse);
+    bool menu_elsewhere() const;
+    void use_up_movement();
+    void write_hints(wheel::Mode);
+    void write_hint_lines(std::string_view wheel_line, std::string_view button_line);
+    void mark_super_right_click();
+    void show_marks(Marks);
+
+    App& app_;
+    Platform& platform_;
+    Point cursor_;                  // read once after the right-button dispatch
+    bool taskbar_found_ = false;    // this tick's screen scan for the taskbar toolbar
+    bool edge_flag_ = false;
+    std::array<int, 4> menu_elsewhere_counts_{}; // one per mode
+};
+
+} // namespace tv

@@ -1,0 +1,116 @@
+#include "mouse/wheel_dispatch.h"
+
+#include "browser/ombrel.h"
+#include "browser/vykform3.h"
+#include "core/cell.h"
+#include "core/sibling_channel.h"
+#include "core/synthetic_input.h"
+#include "mouse/classify.h"
+#include "mouse/wheel_modes.h"
+#include "panels/taskform.h"
+#include "statusbar/lifeform.h"
+
+#include <string>
+
+namespace tv {
+namespace {
+
+constexpr std::string_view kUp = "///";
+
+struct Notch {
+    std::string direction; // the three characters after "ystop wheel="
+    bool up = false;
+};
+
+// The direction goes to the status bar's echo and the cell is emptied.
+Notch take_notch(App& app)
+{
+    TvykForm3& events = app.vykForm3();
+    Notch notch;
+    notch.direction = std::string(cell::piece(events.caption(), 13, 3));
+    notch.up = notch.direction == kUp;
+    app.lifeform().Panel38.set_text(notch.direction + "..wwww");
+    events.set_caption("");
+    return notch;
+}
+
+// An application may be scrolling by its middle button: the notch ends that
+// first, except over a web page and the word-processor page, and over the
+// program's own task form and navigation panel.
+void end_middle_button_scrolling(App& app, Hwnd window, std::string_view cls)
+{
+    Platform& p = app.platform();
+    if (wheel::lies_within(p, window, app.taskform().hwnd()) || wheel::lies_within(p, window, app.vykForm3().hwnd()))
+        return;
+    if (cls != classify::kWordPageClass && cls != classify::kBrowserViewClass) {
+        input::click(p, MouseButton::Middle);
+        input::click(p, MouseButton::Middle);
+    } else if (cls == classify::kWordPageClass && !wheel::lies_within(p, window, p.foreground_window())) {
+        input::click(p, MouseButton::Middle);
+        input::press(p, input::kEscape);
+    }
+}
+
+void echo(App& app, const Notch& notch, std::string_view action)
+{
+    app.lifeform().status.set_text(notch.direction + std::string(action));
+}
+
+// Task wheel: the sibling browser turns its pages; elsewhere Left or Right
+// (to the navigation panel when it is shown).
+void task_wheel(App& app, const Notch& notch)
+{
+    Platform& p = app.platform();
+    TvykForm3& navigation = app.vykForm3();
+    if (sibling::in_front(p) && navigation.left() < 0) {
+        sibling::send(app, notch.up ? "vykprev" : "vyknext");
+    } else {
+        if (left_shows(navigation))
+            p.set_foreground(navigation.hwnd()); // its favourites list takes the key
+        input::press(p, notch.up ? wheel::kLeft : wheel::kRight);
+    }
+    echo(app, notch, "..hh");
+}
+
+void quick_wheel(App& app, const Notch& notch)
+{
+    input::press(app.platform(), notch.up ? wheel::kPageUp : wheel::kPageDown);
+    sibling::send(app, "page");
+    echo(app, notch, "..kk");
+}
+
+// Auto wheel: over a web page the page scrolls by itself (the browser form's
+// `scrollup`/`scrolldown`); elsewhere Up or Down.
+void auto_wheel(App& app, const Notch& notch, std::string_view cls)
+{
+    if (cls == classify::kBrowserViewClass) {
+        Tombrel& browser = app.ombrel();
+        (notch.up ? browser.scrollup : browser.scrolldown).click();
+    } else {
+        input::press(app.platform(), notch.up ? wheel::kUp : wheel::kDown);
+    }
+    sibling::send(app, "auto");
+    echo(app, notch, "..vv");
+}
+
+} // namespace
+
+void dispatch_wheel_notch(App& app)
+{
+    const Notch notch = take_notch(app);
+    Platform& p = app.platform();
+    const Hwnd window = p.window_from_point(p.cursor_pos());
+    const std::string cls = classify::class_of(p, window);
+    end_middle_button_scrolling(app, window, cls);
+    const std::optional<wheel::Mode> mode = wheel::mode_named(app.lifeform().Label1.text());
+    if (!mode)
+        return;
+    switch (*mode) {
+    case wheel::Mode::Task: task_wheel(app, notch); return;
+    case wheel::Mode::Quick: quick_wheel(app, notch); return;
+    case wheel::Mode::Auto: auto_wheel(app, notch, cls); return;
+    case wheel::Mode::Normal: return;
+    }
+}
+
+} // namespace tv
