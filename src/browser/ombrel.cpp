@@ -38,6 +38,9 @@ Tombrel::Tombrel(App& app)
     hbar.set_bounds(0, 0, 9, 18);
 }
 
-void Tombrel::mode_engine_tick() { mode_engine.tick(); }
+void Tombrel::mode_engine_tick()
+{
+    mode_engine_cost.measure(platform(), [this] { mode_engine.tick(); });
+}
 
 } // namespace tv

@@ -3,6 +3,7 @@
 
 #include "core/app_form.h"
 #include "mouse/auto_scroll_state.h"
+#include "core/tick_cost.h"
 #include "mouse/mode_engine.h"
 
 namespace tv {
@@ -45,6 +46,7 @@ public:
 
     AutoScroll auto_scroll = AutoScroll::Idle;
     ModeEngine mode_engine;
+    TickCost mode_engine_cost;
 
 private:
     void mode_engine_tick();

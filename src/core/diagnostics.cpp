@@ -2,6 +2,7 @@
 // UTF-8 text. Tests and bug reports read it; users never see it.
 #include "core/app.h"
 
+#include "browser/ombrel.h"
 #include "mouse/pyoil.h"
 #include "ui/control.h"
 
@@ -60,11 +61,10 @@ std::string App::diagnostics_dump() const
         for (const ui::Control* c : f->controls())
             dump_control(out, *c);
     }
-    if (pyoil_) {
-        const MainLoop::TickCost& cost = pyoil_->main_loop.tick_cost();
-        out << "timing main_loop ticks=" << cost.ticks
-            << " average_us=" << (cost.ticks ? cost.total_us / cost.ticks : 0) << " max_us=" << cost.max_us << '\n';
-    }
+    if (pyoil_)
+        out << pyoil_->main_loop.tick_cost().line("main_loop") << '\n';
+    if (ombrel_)
+        out << ombrel_->mode_engine_cost.line("mode_engine") << '\n';
     return out.str();
 }
 

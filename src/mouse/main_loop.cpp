@@ -45,12 +45,7 @@ void MainLoop::run(const std::function<void()>& section) const
 
 void MainLoop::tick()
 {
-    const std::uint64_t start = platform_.precise_us();
-    run_tick();
-    const std::uint64_t cost = platform_.precise_us() - start;
-    ++tick_cost_.ticks;
-    tick_cost_.total_us += cost;
-    tick_cost_.max_us = std::max(tick_cost_.max_us, cost);
+    tick_cost_.measure(platform_, [this] { run_tick(); });
 }
 
 void MainLoop::run_tick()

@@ -8,6 +8,7 @@
 
 #include "core/app.h"
 #include "core/startup.h"
+#include "core/tick_cost.h"
 #include "mouse/key_history.h"
 
 #include <functional>
@@ -45,12 +46,6 @@ public:
     void tick();
     void still_tick();
 
-    // What the ticks cost, measured on the platform's fine clock.
-    struct TickCost {
-        std::uint64_t ticks = 0;
-        std::uint64_t total_us = 0;
-        std::uint64_t max_us = 0;
-    };
     const TickCost& tick_cost() const { return tick_cost_; }
 
     MainLoopSections sections;
