@@ -227,6 +227,42 @@ test_wheel() {
     done
 }
 
+# The direction of the last move picks the wheel mode; a notch then reaches the
+# application in front as that mode's key.
+# move | from x y | to x y | mode token | notch | the target's key line ("": no key)
+MODE_CASES=(
+    "left|500 700|400 700|mywheeltask|click 4|keydown 37"
+    "left|500 700|400 700|mywheeltask|click 5|keydown 39"
+    "down|500 660|500 740|mywheelquick|click 5|keydown 34"
+    "up|500 740|500 660|mywheelslow|click 4|keydown 38"
+    "right|400 700|500 700|mywheel0|click 4|"
+)
+
+test_wheel_modes() {
+    start_tarvesk
+    local log="$TEST_DIR/target.log" entry move from to token notch key
+    peer_bg target "$(winpath "$log")" 60
+    probe wait TarveskTarget 10 || fail "the target window did not appear"
+    pointer_to 500 700
+    xdo click 1 # the target in front, with the keyboard focus
+    for entry in "${MODE_CASES[@]}"; do
+        IFS='|' read -r move from to token notch key <<<"$entry"
+        # shellcheck disable=SC2086 # coordinates
+        xdo mousemove $from sleep 0.2 mousemove $to sleep 0.2 || fail "xdotool move failed"
+        probe waitcaption Tlifeform "$token" 3 >/dev/null ||
+            fail "moving $move: Tlifeform caption \"$(probe caption Tlifeform)\", not \"$token\""
+        : >"$log"
+        # shellcheck disable=SC2086
+        xdo $notch || fail "xdotool $notch failed"
+        if [ -n "$key" ]; then
+            expect_line "$log" "$key" 3
+        else
+            sleep 0.5
+            if grep -q '^keydown' "$log"; then fail "moving $move: the notch sent a key: $(tr '\n' '|' <"$log")"; fi
+        fi
+    done
+}
+
 # The hook passes the user's input on: an application in front still gets it.
 # xdotool input | lines the target window logs
 PASSTHROUGH_CASES=(
@@ -392,7 +428,7 @@ test_close() {
 
 # --- runner -----------------------------------------------------------------------------
 
-TESTS=(start no_dll no_setkb input wheel target_receives sibling startup_completion escape_menu garbled_settings close)
+TESTS=(start no_dll no_setkb input wheel wheel_modes target_receives sibling startup_completion escape_menu garbled_settings close)
 
 PASSED=0 FAILED=0
 
