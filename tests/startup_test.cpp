@@ -98,8 +98,9 @@ TEST_F(Startup, StartPageAndBarSizeFromTheSettings)
         const bool ran_ee = desk.started_programs().size() > programs_before &&
                             desk.started_programs().back().first == "ee.bat";
         EXPECT_EQ(ran_ee, c.runs_ee);
-        if (ran_ee)
+        if (ran_ee) {
             EXPECT_EQ(desk.started_programs().back().second, Visibility::Hidden);
+        }
     }
 }
 

@@ -237,8 +237,11 @@ Hwnd Win32Platform::create_window(const WindowSpec& spec, WindowEvents* events)
     auto record = std::make_unique<FormWindow>();
     record->platform = this;
     const Rect& r = spec.rect;
+    // Top-level forms are owned by the application window, as a desktop
+    // program's forms are: an owned window has no taskbar button of its own.
+    HWND owner = parent ? parent : application_window_;
     HWND w = CreateWindowExW(ex_style, class_name.c_str(), widen(spec.title).c_str(), style, r.left, r.top,
-                             std::max(r.width(), 0), std::max(r.height(), 0), parent, nullptr, instance_, record.get());
+                             std::max(r.width(), 0), std::max(r.height(), 0), owner, nullptr, instance_, record.get());
     if (!w)
         return 0;
     // Events start after creation: the form is still being constructed.
