@@ -479,3 +479,38 @@ TEST_F(SettingsFixture, ButtonsRestartTheMainTimers)
 
 } // namespace
 } // namespace tv::test
+
+namespace tv::test {
+namespace {
+
+using SettingsTyping = SettingsFixture;
+
+// The user clicks a line, types the new value with the keyboard and clicks the
+// line again: the typed text becomes its value.
+TEST_F(SettingsTyping, TypedTextBecomesTheLinesValue)
+{
+    start_and_open();
+    click_line(6);
+    desk.user_type("\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b");
+    desk.user_type("滚轮X\b助手ab\b");
+    EXPECT_EQ(form().Edit1.text(), "滚轮助手a");
+    desk.user_type("\b\b");
+    EXPECT_EQ(form().Edit1.text(), "滚轮助") << "Backspace takes a Chinese character whole";
+    click_line(6);
+    EXPECT_EQ(form().ListBox1.item(6), "发行标题--滚轮助");
+}
+
+TEST(EditTyping, ControlCharactersAreIgnoredAndBackspaceOnEmptyIsHarmless)
+{
+    sim::SimDesktop desk;
+    ui::Form form(desk, {"f", "TF", "", Rect::from_size(0, 0, 10, 10), Visibility::Hidden, Topmost::No, 0});
+    ui::Edit edit(form, "Edit1");
+    edit.type("\b\b\x01\t");
+    EXPECT_EQ(edit.text(), "");
+    edit.type(std::string("a\x81", 2)); // a lone lead byte at the end
+    edit.type("\b");
+    EXPECT_EQ(edit.text(), "a");
+}
+
+} // namespace
+} // namespace tv::test

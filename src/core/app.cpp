@@ -42,6 +42,8 @@ template <class F> F* App::create(std::unique_ptr<F>& slot)
     if (ended_)
         return nullptr;
     slot = std::make_unique<F>(*this);
+    slot->set_message_filter(
+        [this](MouseButton b, ButtonAction a) { return lifeform_ && lifeform_->application_message(b, a); });
     roster_.push_back(slot.get());
     return slot.get();
 }

@@ -8,6 +8,8 @@ Tinputmode::Tinputmode(App& app)
       ListBox5(*this, "ListBox5"),
       Panel5(*this, "Panel5"),
       Panel6(*this, "Panel6"),
+      Panel12(*this, "Panel12"),
+      Panel13(*this, "Panel13"),
       imetip(*this, "imetip"),
       pytip(*this, "pytip"),
       dragmess(*this, "dragmess")

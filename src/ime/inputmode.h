@@ -13,6 +13,8 @@ public:
     ui::ListBox ListBox5;
     ui::Panel Panel5;
     ui::Panel Panel6;
+    ui::Panel Panel12; // the status timer's menu-close flag and the class on top
+    ui::Panel Panel13; // the status timer's key states: left Windows key, right button, Space
     ui::Panel imetip;
     ui::Panel pytip;
     ui::Panel dragmess;

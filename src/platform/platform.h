@@ -74,6 +74,8 @@ public:
     virtual void on_mouse_leave() {}
     virtual void on_button(MouseButton, ButtonAction, Point) {}
     virtual void on_key(int /*vk*/, KeyAction) {}
+    // A typed character (CP936; "\b" is Backspace), after its key's on_key.
+    virtual void on_char(std::string_view /*text*/) {}
     // WM_CLOSE reached the window (from the user or another process).
     virtual void on_close_request() {}
     // The window's title was changed from outside the toolkit (the input hook

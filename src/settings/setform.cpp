@@ -139,7 +139,10 @@ void Tsetform::lay_out()
 void Tsetform::wire()
 {
     ListBox1.on_press = [this](MouseButton) { press_item(); };
-    Edit1.on_press = [this](MouseButton) { edit_focused_ = true; };
+    Edit1.on_press = [this](MouseButton) {
+        edit_focused_ = true;
+        focus(&Edit1);
+    };
     Edit1.on_key = [this](int) { edit_pending_ = true; };
     Button1.on_click = [this] { close_settings(Write::Yes); };
     Button2.on_click = [this] { close_settings(Write::No); };
@@ -180,6 +183,7 @@ void Tsetform::close_settings(Write write)
         settings::save(platform(), ListBox1.items());
     edit_pending_ = false;
     edit_focused_ = false;
+    focus(nullptr);
     pointed_item_ = -1;
     hide();
 }

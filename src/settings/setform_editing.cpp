@@ -91,6 +91,7 @@ void Tsetform::show_item_in_edit(std::size_t line)
     const std::string& item = ListBox1.item(line);
     Edit1.set_text(item.size() > kKeyBytes ? settings::value(ListBox1, line) : item);
     edit_focused_ = true;
+    focus(&Edit1);
 }
 
 // The typed text becomes the value after the line's 10-byte key; a line

@@ -1,12 +1,14 @@
 #include "statusbar/lifeform.h"
 
-#include "core/sibling_channel.h"
+#include "core/regform.h"
 #include "statusbar/hint_template.h"
 
 namespace tv {
 namespace {
 
-constexpr int kVkLButton = 1;
+constexpr int kFirstHeight = 90;
+constexpr int kFirstWidth = 64;
+constexpr int kLowerEdgeMargin = 30;
 
 std::vector<std::string> load_template(const Platform& p)
 {
@@ -15,51 +17,76 @@ std::vector<std::string> load_template(const Platform& p)
     return lines.empty() ? hint::built_in_template() : lines;
 }
 
+// The platform tells no version of itself, so the name stays bare.
+std::string platform_name() { return "Windows"; }
+
 } // namespace
 
 Tlifeform::Tlifeform(App& app)
-    : AppForm(app, {"lifeform", "Tlifeform", "mywheel", Rect::from_size(0, 0, app.platform().screen_size().width, 180),
-                    Visibility::Shown, Topmost::Yes, 0}),
-      Timer1(*this, "Timer1", 100, false, [this] { status_tick(); }),
+    : AppForm(app, {"lifeform", "Tlifeform", "mywheel", Rect::from_size(0, 0, kFirstWidth, kFirstHeight),
+                    Visibility::Hidden, Topmost::Yes, 0}),
+      Timer1(*this, "Timer1", 100, false, [this] { status_timer_.tick(); }),
       Label1(*this, "Label1", "正常滚轮"), Label4(*this, "Label4"), Label8(*this, "Label8"), upmess(*this, "upmess"),
       downmess(*this, "downmess"), leftmess(*this, "leftmess"), rightmess(*this, "rightmess"),
-      status(*this, "status"), Panel33(*this, "Panel33"), Panel34(*this, "Panel34"), Panel36(*this, "Panel36"),
-      Panel38(*this, "Panel38"), Panel39(*this, "Panel39"), easydragid(*this, "easydragid"),
-      dragflag(*this, "dragflag"), srfboard(*this, "srfboard"), movebar(*this, "movebar"), Button5(*this, "Button5"),
-      Button6(*this, "Button6"), Panel26(*this, "Panel26"), messlistold(*this, "messlistold"),
+      status(*this, "status"), Panel20(*this, "Panel20"), windmess(*this, "windmess"), Panel33(*this, "Panel33"),
+      Panel34(*this, "Panel34"), Panel36(*this, "Panel36"), Panel37(*this, "Panel37"), Panel38(*this, "Panel38"),
+      Panel39(*this, "Panel39"), Panel10(*this, "Panel10"), Panel24(*this, "Panel24"), Panel32(*this, "Panel32"),
+      Panel40(*this, "Panel40"), easydragid(*this, "easydragid"), dragflag(*this, "dragflag"),
+      srfboard(*this, "srfboard"), srftip1(*this, "srftip1"), srftip2(*this, "srftip2"), srftip3(*this, "srftip3"),
+      menutip(*this, "menutip", "菜单快捷键:     E=↑  D=↓ S=←  F=→  空格=确认"), movebar(*this, "movebar"),
+      Button5(*this, "Button5"), Button6(*this, "Button6"), Panel26(*this, "Panel26"),
+      messlistold(*this, "messlistold"), ListBox7(*this, "ListBox7"), ListBox8(*this, "ListBox8"),
       ListBox5(*this, "ListBox5", load_template(app.platform())),
       CppWebBrowser1(*this, "CppWebBrowser1"), CppWebBrowser2(*this, "CppWebBrowser2"),
       settopmess(*this, "settopmess"), Button1(*this, "Button1", "大天"), smallbar(*this, "smallbar", "中天"),
-      tinybar(*this, "tinybar", "小天")
+      tinybar(*this, "tinybar", "小天"), nobar(*this, "nobar"), Button3(*this, "Button3"),
+      status_timer_(app, *this)
 {
-    srfboard.set_bounds(138, 4, 767, 24);
-    movebar.set_bounds(0, 0, 40, 5);
     settopmess.on_click = [this] { rebuild_hint_bar(); };
-    Button1.on_click = [this] { set_bar_height(180, false); };
-    smallbar.on_click = [this] { set_bar_height(32, false); };
-    tinybar.on_click = [this] { set_bar_height(5, true); };
+    Button1.on_click = [this] { large_bar(); };
+    smallbar.on_click = [this] { set_bar_height(32, MoveHandle::Hidden); };
+    tinybar.on_click = [this] { set_bar_height(5, MoveHandle::Shown); };
+    nobar.on_click = [this] { no_bar(); };
+    Button3.on_click = [this] { undock(); };
+    wire_web_view(CppWebBrowser1);
+    wire_web_view(CppWebBrowser2);
+
+    place_panels();
+    open_pages();
+    const Size s = screen();
+    set_bounds(0, s.height - kLowerEdgeMargin, kFirstWidth, kFirstHeight);
+    set_topmost(Topmost::Yes);
+    show();
+    Button1.click();
+    Panel40.set_text(platform_name());
 }
 
-void Tlifeform::status_tick()
+Tlifeform::~Tlifeform() { undock(); }
+
+void Tlifeform::place_panels()
 {
-    // Drag results, the right-release rules and keeping the bar on top land
-    // with the status bar's own behaviour.
+    Panel20.set_bounds(0, 0, Panel20.width(), Panel20.height());
+    windmess.set_bounds(0, 0, windmess.width(), windmess.height());
+    srfboard.set_bounds(138, 4, 767, 24);
+    srftip1.set_bounds(57, 2, 76, 20);
+    srftip1.show();
+    srftip2.hide();
+    srftip3.hide();
+    movebar.set_bounds(0, 0, 40, 5);
 }
 
-// Rewrites the hint view's whole document; skipped while the left button is
-// down, so a drag in progress is never disturbed (the next run applies all).
-void Tlifeform::rebuild_hint_bar()
+// The help title page fills the form for now; the hint bar's view is laid
+// over it below the move handle. Start-up completion gives both their places.
+void Tlifeform::open_pages()
 {
-    if (platform().key_down(kVkLButton))
-        return;
-    CppWebBrowser2.write_document(hint::document(ListBox5.items()));
+    CppWebBrowser1.navigate("file://" + program_folder() + "helptitle.htm");
+    set_height(kFirstHeight);
+    const Size s = screen();
+    CppWebBrowser2.set_bounds(0, movebar.height(), s.width, s.height - kLowerEdgeMargin);
+    CppWebBrowser2.navigate("file://" + program_folder() + hint::kTemplateFile);
 }
 
-void Tlifeform::set_bar_height(int height, bool handle_shown)
-{
-    set_bounds(left(), top(), screen().width, height);
-    movebar.set_visible(handle_shown);
-    sibling::send(app_, "newpos");
-}
+// The program folder already ends with a backslash.
+std::string Tlifeform::program_folder() const { return app_.regform().oldpath.text(); }
 
 } // namespace tv

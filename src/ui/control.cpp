@@ -98,6 +98,24 @@ void Control::changed()
     owner_.platform().invalidate(owner_.hwnd());
 }
 
+void Edit::type(std::string_view typed)
+{
+    std::string text = this->text();
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(typed[i]);
+        if (byte == '\b') {
+            // The last character starts after the last complete one: walk from the front.
+            std::size_t last = 0;
+            for (std::size_t at = 0; at < text.size(); at += static_cast<unsigned char>(text[at]) >= 0x81 ? 2 : 1)
+                last = at;
+            text.resize(text.empty() ? 0 : last);
+        } else if (byte >= 0x20 && byte != 0x7F) {
+            text += typed[i];
+        }
+    }
+    set_text(text);
+}
+
 void Check::set_checked(bool checked)
 {
     if (checked_ == checked)

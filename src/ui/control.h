@@ -105,6 +105,10 @@ public:
 class Edit : public Control {
 public:
     Edit(Form& f, std::string name, std::string text = {}) : Control(f, std::move(name), ControlKind::Edit, std::move(text)) {}
+
+    // Typing at the end of the text: "\b" takes the last character back (a
+    // Chinese character whole), other control characters are ignored.
+    void type(std::string_view typed);
 };
 
 // A check box, radio button or menu item: its tick is a flag other forms read.

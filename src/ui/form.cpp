@@ -96,6 +96,8 @@ void Form::on_mouse_leave() { hovered_ = nullptr; }
 
 void Form::on_button(MouseButton b, ButtonAction a, Point p)
 {
+    if (message_filter_ && message_filter_(b, a))
+        return;
     Control* c = control_at(p);
     if (!c)
         return;
@@ -114,6 +116,12 @@ void Form::on_key(int vk, KeyAction a)
 {
     if (a == KeyAction::Down && hovered_ && hovered_->on_key)
         hovered_->on_key(vk);
+}
+
+void Form::on_char(std::string_view text)
+{
+    if (auto* edit = dynamic_cast<Edit*>(focused_))
+        edit->type(text);
 }
 
 void Form::on_close_request() { close(); }

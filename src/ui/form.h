@@ -77,11 +77,21 @@ public:
 
     void notify_cell_changed(const Control*) const;
 
+    // The control typed characters go to (an edit box), or none.
+    void focus(Control* c) { focused_ = c; }
+    Control* focused() const { return focused_; }
+
+    // The application's message filter sees every button message of the form
+    // first; when it answers true the message is handled and no control sees it.
+    using MessageFilter = std::function<bool(MouseButton, ButtonAction)>;
+    void set_message_filter(MessageFilter filter) { message_filter_ = std::move(filter); }
+
     // WindowEvents: the form hit-tests its controls.
     void on_mouse_move(Point) override;
     void on_mouse_leave() override;
     void on_button(MouseButton, ButtonAction, Point) override;
     void on_key(int vk, KeyAction) override;
+    void on_char(std::string_view text) override;
     void on_close_request() override;
     void on_title_changed() override;
     std::vector<PaintItem> paint_items() const override;
@@ -102,6 +112,8 @@ private:
     std::vector<Timer*> timers_;
     Control* hovered_ = nullptr;
     Control* pressed_ = nullptr;
+    Control* focused_ = nullptr;
+    MessageFilter message_filter_;
 };
 
 // A form's periodic timer. Its handler runs on the UI thread; an error inside

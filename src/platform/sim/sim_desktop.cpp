@@ -3,6 +3,7 @@
 #include "platform/app_bar.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace tv::sim {
@@ -499,6 +500,20 @@ void SimDesktop::user_key(int vk, KeyAction a)
     feed_hook(e);
     if (Window* w = find(foreground_); w && w->events)
         w->events->on_key(vk, a);
+}
+
+void SimDesktop::user_type(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = static_cast<unsigned char>(text[i]) >= 0x81 && i + 1 < text.size() ? 2 : 1;
+        const std::string_view character = text.substr(i, length);
+        const int vk = character == "\b" ? 8 : length == 1 ? std::toupper(static_cast<unsigned char>(character[0])) : 229;
+        user_key(vk, KeyAction::Down);
+        if (Window* w = find(foreground_); w && w->events)
+            w->events->on_char(character);
+        user_key(vk, KeyAction::Up);
+        i += length;
+    }
 }
 
 void SimDesktop::record(InputRecord r)

@@ -86,6 +86,9 @@ public:
     void user_wheel(int delta); // 120 is one notch up, -120 one notch down
     void user_button(MouseButton, ButtonAction);
     void user_key(int vk, KeyAction);
+    // Typing: each character (CP936) reaches the foreground window of the
+    // program after its key; "\b" is Backspace.
+    void user_type(std::string_view cp936);
 
     // ---- libraries ----
     void install_library(std::string name, SimLibrary);

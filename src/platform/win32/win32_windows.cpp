@@ -304,6 +304,15 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
         deliver(events, [&](WindowEvents& e) { e.on_key(static_cast<int>(wp), action); });
         return 0;
     }
+    case WM_CHAR: {
+        // One UTF-16 unit; a surrogate half carries no character of code page 936.
+        const auto unit = static_cast<wchar_t>(wp);
+        if (unit >= 0xD800 && unit <= 0xDFFF)
+            return 0;
+        const std::string typed = narrow(std::wstring_view(&unit, 1));
+        deliver(events, [&](WindowEvents& e) { e.on_char(typed); });
+        return 0;
+    }
     case WM_CLOSE:
         // The toolkit decides what closing means; the window itself stays.
         deliver(events, [](WindowEvents& e) { e.on_close_request(); });

@@ -1,0 +1,17 @@
+// The application's message filter: a right press (WM_RBUTTONDOWN) anywhere in
+// the program's own windows is only remembered in `Button5`; no form reacts to
+// it, so the right button's meaning stays with the wheel mode. Releases and
+// the wheel go on to the forms.
+#include "statusbar/lifeform.h"
+
+namespace tv {
+
+bool Tlifeform::application_message(MouseButton button, ButtonAction action)
+{
+    if (button != MouseButton::Right || action != ButtonAction::Down)
+        return false;
+    Button5.set_text("rbutton");
+    return true;
+}
+
+} // namespace tv

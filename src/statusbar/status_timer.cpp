@@ -1,0 +1,181 @@
+#include "statusbar/status_timer.h"
+
+#include "browser/vykform3.h"
+#include "core/cell.h"
+#include "core/history.h"
+#include "core/sibling_channel.h"
+#include "core/synthetic_input.h"
+#include "ime/inputmode.h"
+#include "mouse/classify.h"
+#include "mouse/m3d.h"
+#include "mouse/vykform4.h"
+#include "mouse/wheel_modes.h"
+#include "statusbar/drag_results.h"
+#include "statusbar/lifeform.h"
+
+#include <string>
+
+namespace tv {
+namespace {
+
+constexpr int kWindowsKey = 91, kEnter = 13;
+constexpr std::size_t kHistoryLimit = 100, kHistoryKept = 10;
+constexpr int kNeighbourhoodDistance = 30;
+constexpr std::size_t kAddressMinBytes = 7;
+constexpr std::string_view kDialogClass = "#32770";
+constexpr std::string_view kPhoneticCandidateClass = "ImeCandPHON";
+
+// A key state as GetAsyncKeyState reports it: the high bit makes a held key negative.
+std::string key_state(const Platform& p, int vk) { return p.key_down(vk) ? "-32768" : "0"; }
+
+void keep_history(ui::ListBox& list, std::string_view caption)
+{
+    history::push(list, caption);
+    history::trim(list, kHistoryLimit, kHistoryKept);
+}
+
+// The four neighbourhood classes run together, as the menu test reads them.
+std::string neighbourhood_run_together(const Platform& p)
+{
+    std::string text;
+    for (const std::string& c : classify::classes_around(p, p.cursor_pos(), kNeighbourhoodDistance))
+        text += c;
+    return text;
+}
+
+} // namespace
+
+StatusTimer::StatusTimer(App& app, Tlifeform& bar) : app_(app), platform_(app.platform()), bar_(bar) {}
+
+void StatusTimer::tick()
+{
+    diagnostics();
+    ctrl_function_taken();
+    caption_histories();
+    right_release_in_slow_wheel();
+    menu_close_by_windows_key();
+    menu_tip();
+    drag_echo();
+    if (act_on_drag_end(app_, bar_) == AfterDrag::EndTick)
+        return;
+    mirror_caption();
+    address_under_pointer();
+    candidate_window();
+    keep_bar_on_top();
+}
+
+void StatusTimer::diagnostics()
+{
+    app_.inputmode().Panel13.set_text(key_state(platform_, kWindowsKey) + "/r" + key_state(platform_, input::kRButton) +
+                                      "/s" + key_state(platform_, input::kSpace));
+}
+
+// The left button confirms a copy and search: easy drag may start by Ctrl again.
+void StatusTimer::ctrl_function_taken()
+{
+    if (platform_.key_down(input::kLButton) && bar_.easydragid.text() == "ctrl function")
+        bar_.easydragid.set_text("okctrl function");
+}
+
+void StatusTimer::caption_histories()
+{
+    keep_history(bar_.ListBox7, app_.vykForm3().caption());
+    keep_history(bar_.ListBox8, app_.vykForm4().caption());
+}
+
+// A right release the hook reported in the quick or auto wheel answers with
+// Enter, in the task wheel with Esc; the navigation panel goes away.
+void StatusTimer::right_release_in_slow_wheel()
+{
+    TvykForm3& navigation = app_.vykForm3();
+    if (navigation.caption() != "rightup ok")
+        return;
+    const std::string mode = bar_.Label1.text();
+    int key = 0;
+    if (mode == wheel::kQuickName || mode == wheel::kAutoName)
+        key = kEnter;
+    else if (mode == wheel::kTaskName)
+        key = input::kEscape;
+    else
+        return;
+    navigation.set_caption("xx right");
+    input::press(platform_, key);
+    park(navigation);
+}
+
+// A menu left open after the Windows key is closed with Esc. The released
+// Windows key is answered once, when it becomes the second newest key: the
+// history keeps that entry until another key arrives, and an Esc on every
+// tick would reach whatever window is in front.
+void StatusTimer::menu_close_by_windows_key()
+{
+    Tinputmode& ime = app_.inputmode();
+    ime.Panel12.set_text(std::to_string(menu_close_flag_) + "//" + classify::top_class(platform_));
+    if (menu_close_flag_ == 1 && classify::contains_any(neighbourhood_run_together(platform_), classify::kMenuClasses)) {
+        input::press(platform_, input::kEscape);
+        menu_close_flag_ = 0;
+    }
+    const bool windows_released = cell::contains(ime.ListBox4.item(1), "old--91..2");
+    if (windows_released && !windows_release_answered_) {
+        input::press(platform_, input::kEscape);
+        menu_close_flag_ = 0;
+    }
+    windows_release_answered_ = windows_released;
+}
+
+// The menu keys are shown while the menu the right button opened is up.
+void StatusTimer::menu_tip()
+{
+    if (app_.m3d().caption() != "old--pop") {
+        bar_.menutip.hide();
+        return;
+    }
+    if (cell::contains(app_.vykForm3().caption(), "rightup"))
+        bar_.menutip.show();
+}
+
+void StatusTimer::drag_echo()
+{
+    ui::Panel& echo = app_.inputmode().dragmess;
+    if (platform_.key_down(input::kLButton) && echo.text() == "ss")
+        echo.set_text("qqss");
+}
+
+void StatusTimer::mirror_caption() { bar_.Panel37.set_text(bar_.caption()); }
+
+// An address waiting in `Panel10` goes to the sibling browser when the left
+// button is pressed. Without the sibling it is dropped: the program hands no
+// address of its own to the shell.
+void StatusTimer::address_under_pointer()
+{
+    const std::string address = bar_.Panel10.text();
+    if (address.size() < kAddressMinBytes || !platform_.key_down(input::kLButton))
+        return;
+    if (platform_.find_window(sibling::kFrameClass))
+        sibling::send(app_, "vyknewurl=" + address);
+    bar_.Panel10.set_text("");
+}
+
+void StatusTimer::candidate_window()
+{
+    bar_.Panel24.set_text(platform_.find_window(kPhoneticCandidateClass) ? "ff cand" : "no cand");
+}
+
+// Something else covers the top-left corner: the bar comes back on top at
+// (0, 0), unless it is there already while the navigation panel or a dialog
+// is up (they may cover it for a while).
+void StatusTimer::keep_bar_on_top()
+{
+    if (wheel::lies_within(platform_, platform_.window_from_point({1, 1}), bar_.hwnd()))
+        return;
+    const TvykForm3& navigation = app_.vykForm3();
+    const bool navigation_hidden = !navigation.visible() || navigation.left() < 0;
+    const bool dialog_open = platform_.find_window(kDialogClass) != 0;
+    const bool at_origin = bar_.left() == 0 && bar_.top() == 0;
+    if (at_origin && !(navigation_hidden && !dialog_open))
+        return;
+    bar_.set_topmost(Topmost::Yes);
+    bar_.set_bounds(0, 0, platform_.screen_size().width, bar_.height());
+}
+
+} // namespace tv
