@@ -12,7 +12,7 @@ inline constexpr int kParkedLeftFormMain = -1234;
 
 class AppForm : public ui::Form {
 public:
-    AppForm(App& app, const ui::FormSpec& spec) : ui::Form(app.platform(), spec, app.observer()), app_(app) {}
+    AppForm(App& app, const ui::FormSpec& wanted) : ui::Form(app.platform(), wanted, app.observer()), app_(app) {}
     App& app() const { return app_; }
 
 protected:

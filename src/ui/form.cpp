@@ -2,10 +2,10 @@
 
 namespace tv::ui {
 
-Form::Form(Platform& platform, const FormSpec& spec, CellObserver* observer)
-    : platform_(platform), observer_(observer), name_(spec.name), class_name_(spec.class_name)
+Form::Form(Platform& platform, const FormSpec& wanted, CellObserver* observer)
+    : platform_(platform), observer_(observer), name_(wanted.name), class_name_(wanted.class_name)
 {
-    WindowSpec w{spec.class_name, spec.caption, spec.rect, spec.visibility, spec.topmost, spec.ex_style, 0};
+    WindowSpec w{wanted.class_name, wanted.caption, wanted.rect, wanted.visibility, wanted.topmost, wanted.ex_style, 0};
     hwnd_ = platform_.create_window(w, this);
 }
 

@@ -132,16 +132,16 @@ void SimDesktop::raise(Hwnd h)
     siblings.insert(first_of_band, h);
 }
 
-Hwnd SimDesktop::create_window(const WindowSpec& spec, WindowEvents* events)
+Hwnd SimDesktop::create_window(const WindowSpec& wanted, WindowEvents* events)
 {
     Window w;
-    w.class_name = spec.class_name;
-    w.title = spec.title;
-    w.rect = spec.rect;
-    w.visible = spec.visibility == Visibility::Shown;
-    w.topmost = spec.topmost == Topmost::Yes;
-    w.ex_style = spec.ex_style | (w.topmost ? std::uint32_t{kExTopmost} : 0u);
-    w.parent = find(spec.parent) ? spec.parent : 0;
+    w.class_name = wanted.class_name;
+    w.title = wanted.title;
+    w.rect = wanted.rect;
+    w.visible = wanted.visibility == Visibility::Shown;
+    w.topmost = wanted.topmost == Topmost::Yes;
+    w.ex_style = wanted.ex_style | (w.topmost ? std::uint32_t{kExTopmost} : 0u);
+    w.parent = find(wanted.parent) ? wanted.parent : 0;
     w.events = events;
     w.process = kOwnProcess;
     return insert_window(std::move(w));

@@ -224,30 +224,30 @@ bool Win32Platform::register_form_class(const std::wstring& class_name)
     return true;
 }
 
-Hwnd Win32Platform::create_window(const WindowSpec& spec, WindowEvents* events)
+Hwnd Win32Platform::create_window(const WindowSpec& wanted, WindowEvents* events)
 {
-    const std::wstring class_name = widen(spec.class_name);
+    const std::wstring class_name = widen(wanted.class_name);
     if (class_name.empty() || class_name.size() > 255 || !register_form_class(class_name))
         return 0;
     HWND parent = nullptr;
-    if (spec.parent && !(parent = live(spec.parent)))
+    if (wanted.parent && !(parent = live(wanted.parent)))
         return 0;
     const DWORD style = parent ? (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) : (WS_POPUP | WS_CLIPCHILDREN);
-    const DWORD ex_style = spec.ex_style | (spec.topmost == Topmost::Yes ? WS_EX_TOPMOST : 0);
+    const DWORD ex_style = wanted.ex_style | (wanted.topmost == Topmost::Yes ? WS_EX_TOPMOST : 0);
     auto record = std::make_unique<FormWindow>();
     record->platform = this;
-    const Rect& r = spec.rect;
+    const Rect& r = wanted.rect;
     // Top-level forms are owned by the application window, as a desktop
     // program's forms are: an owned window has no taskbar button of its own.
     HWND owner = parent ? parent : application_window_;
-    HWND w = CreateWindowExW(ex_style, class_name.c_str(), widen(spec.title).c_str(), style, r.left, r.top,
+    HWND w = CreateWindowExW(ex_style, class_name.c_str(), widen(wanted.title).c_str(), style, r.left, r.top,
                              std::max(r.width(), 0), std::max(r.height(), 0), owner, nullptr, instance_, record.get());
     if (!w)
         return 0;
     // Events start after creation: the form is still being constructed.
     record->events = events;
     forms_[w] = std::move(record);
-    if (spec.visibility == Visibility::Shown)
+    if (wanted.visibility == Visibility::Shown)
         ShowWindow(w, SW_SHOWNOACTIVATE);
     return from_hwnd(w);
 }
