@@ -603,3 +603,32 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace tv::test
+
+namespace tv::test {
+namespace {
+
+using StatusWithoutWebControl = SimApp;
+
+// Without the web control (as under Wine) the hints stand on the bar as labels.
+TEST_F(StatusWithoutWebControl, HintsAreShownAsLabels)
+{
+    desk.set_web_views_available(false);
+    start();
+    Tlifeform& bar = app->lifeform();
+    for (const ui::Control* label : {static_cast<ui::Control*>(&bar.Label1), static_cast<ui::Control*>(&bar.upmess),
+                                     static_cast<ui::Control*>(&bar.rightmess)}) {
+        EXPECT_TRUE(label->visible()) << label->name();
+        EXPECT_GT(label->width(), 0) << label->name();
+    }
+    const auto items = bar.paint_items();
+    EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const PaintItem& i) { return i.text == "正常滚轮"; }));
+}
+
+TEST_F(StatusWithoutWebControl, WithTheWebControlTheLabelsStayHidden)
+{
+    start();
+    EXPECT_FALSE(app->lifeform().Label1.visible());
+}
+
+} // namespace
+} // namespace tv::test

@@ -53,6 +53,8 @@ Tlifeform::Tlifeform(App& app)
 
     place_panels();
     open_pages();
+    if (!CppWebBrowser2.created())
+        show_hint_labels();
     const Size s = screen();
     set_bounds(0, s.height - kLowerEdgeMargin, kFirstWidth, kFirstHeight);
     set_topmost(Topmost::Yes);
@@ -73,6 +75,25 @@ void Tlifeform::place_panels()
     srftip2.hide();
     srftip3.hide();
     movebar.set_bounds(0, 0, 40, 5);
+}
+
+// Without the platform's web control the hint bar's HTML cannot be shown: the
+// title, the wheel mode and its hints then stand on the bar as plain labels.
+void Tlifeform::show_hint_labels()
+{
+    constexpr std::uint32_t kTeal = 0x808000, kMaroon = 0x000080, kBlue = 0xFF0000;
+    struct Place {
+        ui::Control& label;
+        int left, width;
+        std::uint32_t font;
+    };
+    const Place places[] = {{Label8, 140, 160, kTeal},     {Label1, 308, 90, kMaroon}, {upmess, 406, 170, kMaroon},
+                            {downmess, 584, 170, kMaroon}, {rightmess, 762, 250, kBlue}};
+    for (const Place& p : places) {
+        p.label.set_bounds(p.left, 8, p.width, 22);
+        p.label.set_font_color(p.font);
+        p.label.show();
+    }
 }
 
 // The help title page fills the form for now; the hint bar's view is laid

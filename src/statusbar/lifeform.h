@@ -94,6 +94,7 @@ private:
     // The hint bar and the two web views.
     void wire_web_view(ui::WebView&);
     void rebuild_hint_bar();
+    void show_hint_labels();
     void status_text_changed(std::string_view text);
     void new_window_requested(bool& cancel);
 
