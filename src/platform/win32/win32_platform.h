@@ -150,6 +150,7 @@ private:
     LRESULT service_message(HWND, UINT, WPARAM, LPARAM);
     void take_hook_token(HWND, WPARAM length, LPARAM copy);
     void paint(HWND, WindowEvents*);
+    const std::wstring& chinese_font_face(HDC);
     void fire_timer(UINT_PTR id);
     LRESULT answer_diagnostics_request(const COPYDATASTRUCT*);
     // A crash between writing a temporary and putting it in place leaves the
@@ -166,6 +167,8 @@ private:
     std::map<HWND, std::unique_ptr<FormWindow>> forms_;
 
     HWND application_window_ = nullptr;
+    bool font_face_checked_ = false;
+    std::wstring font_face_;
     HWND diagnostics_window_ = nullptr;
     HWND timer_window_ = nullptr;
 

@@ -335,6 +335,31 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
     return DefWindowProcW(w, message, wp, lp);
 }
 
+// The first installed face of a few that have both Latin and Chinese letters;
+// empty (the font mapper's choice by character set) when none is there.
+const std::wstring& Win32Platform::chinese_font_face(HDC dc)
+{
+    if (font_face_checked_)
+        return font_face_;
+    font_face_checked_ = true;
+    for (const wchar_t* face : {L"Microsoft YaHei", L"SimSun", L"WenQuanYi Micro Hei", L"Noto Sans CJK SC"}) {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+        auto found = [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
+            *reinterpret_cast<bool*>(seen) = true;
+            return 0;
+        };
+        bool seen = false;
+        EnumFontFamiliesExW(dc, &wanted, found, reinterpret_cast<LPARAM>(&seen), 0);
+        if (seen) {
+            font_face_ = face;
+            break;
+        }
+    }
+    return font_face_;
+}
+
 // BeginPaint erases with the class brush; then the toolkit's controls, each a
 // filled rectangle with its text.
 void Win32Platform::paint(HWND w, WindowEvents* events)
@@ -345,6 +370,12 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         return;
     const std::vector<PaintItem> items = events ? events->paint_items() : std::vector<PaintItem>{};
     SetBkMode(dc, TRANSPARENT);
+    // A font that has the Chinese characters: asked for by character set, so
+    // the font mapper picks what the system has.
+    HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             chinese_font_face(dc).c_str());
+    HGDIOBJ old_font = font ? SelectObject(dc, font) : nullptr;
     for (const PaintItem& item : items) {
         RECT r{item.rect.left, item.rect.top, item.rect.right, item.rect.bottom};
         if (HBRUSH brush = CreateSolidBrush(item.color)) {
@@ -357,6 +388,10 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         std::wstring text = widen(item.text);
         const UINT format = text.find(L'\n') == std::wstring::npos ? DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS : DT_TOP;
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_LEFT | DT_NOPREFIX);
+    }
+    if (font) {
+        SelectObject(dc, old_font);
+        DeleteObject(font);
     }
     EndPaint(w, &ps);
 }
