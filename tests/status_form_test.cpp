@@ -479,6 +479,7 @@ struct AddressCase {
     bool left_held;
     const char* command_cell;
     const char* panel10_after;
+    const char* opened_by_the_shell; // "" none
 };
 
 class StatusAddressUnderPointer : public StatusForm, public ::testing::WithParamInterface<AddressCase> {};
@@ -499,15 +500,20 @@ TEST_P(StatusAddressUnderPointer, GoesToTheSiblingWhenTheLeftButtonIsPressed)
 
     EXPECT_EQ(caption("Tregform"), c.command_cell);
     EXPECT_EQ(bar().Panel10.text(), c.panel10_after);
+    const std::vector<std::string> opened = *c.opened_by_the_shell ? std::vector<std::string>{c.opened_by_the_shell}
+                                                                     : std::vector<std::string>{};
+    EXPECT_EQ(desk.opened_addresses(), opened);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryAddress, StatusAddressUnderPointer,
     ::testing::Values(
-        AddressCase{"ToTheSibling", "http://a.cn", true, true, "vyknewurl=http://a.cn", ""},
-        AddressCase{"NoSiblingDropsIt", "http://a.cn", false, true, "regform", ""},
-        AddressCase{"WaitsForTheLeftButton", "http://a.cn", true, false, "regform", "http://a.cn"},
-        AddressCase{"SixBytesAreNoAddress", "a.b.cn", true, true, "regform", "a.b.cn"}),
+        AddressCase{"ToTheSibling", "http://a.cn", true, true, "vyknewurl=http://a.cn", "", ""},
+        AddressCase{"NoSiblingOpensItWithTheShell", "http://a.cn", false, true, "regform", "", "http://a.cn"},
+        AddressCase{"OnlyWebAddressesReachTheShell", "file://C:/x.bat", false, true, "regform", "", ""},
+        AddressCase{"CommandsNeverReachTheShell", "cmd.exe /c del x", false, true, "regform", "", ""},
+        AddressCase{"WaitsForTheLeftButton", "http://a.cn", true, false, "regform", "http://a.cn", ""},
+        AddressCase{"SixBytesAreNoAddress", "a.b.cn", true, true, "regform", "a.b.cn", ""}),
     [](const ::testing::TestParamInfo<AddressCase>& info) { return std::string(info.param.name); });
 
 struct HistoryCase {
@@ -628,6 +634,25 @@ TEST_F(StatusWithoutWebControl, WithTheWebControlTheLabelsStayHidden)
 {
     start();
     EXPECT_FALSE(app->lifeform().Label1.visible());
+}
+
+} // namespace
+} // namespace tv::test
+
+#include "platform/address.h"
+
+namespace tv::test {
+namespace {
+
+TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"http://www.baidu.com/s?word=a", true}, {"HTTPS://a.cn", true},          {"http://", false},
+        {"file:///C:/x.bat", false},             {"javascript:alert(1)", false},  {"C:\\x.exe", false},
+        {"http://a.cn/\"x", false},              {"http://a.cn/\r\nx", false},    {"", false},
+    };
+    for (const auto& [url, web] : cases)
+        EXPECT_EQ(is_web_address(url), web) << url;
 }
 
 } // namespace

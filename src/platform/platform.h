@@ -217,6 +217,10 @@ public:
     // batch file of the program folder) without waiting for it.
     virtual bool start_program(std::string_view /*path*/, Visibility) { return false; }
 
+    // Opens a web address with the shell's "Open" verb. Only http and https
+    // addresses are opened; false for anything else.
+    virtual bool open_address(std::string_view /*url*/) { return false; }
+
     // ---- common dialogs ----
     // The colour dialog, modal; the chosen colour as 0x00BBGGRR, nullopt on cancel.
     virtual std::optional<std::uint32_t> choose_colour(std::uint32_t /*initial*/) { return std::nullopt; }

@@ -143,9 +143,8 @@ void StatusTimer::drag_echo()
 
 void StatusTimer::mirror_caption() { bar_.Panel37.set_text(bar_.caption()); }
 
-// An address waiting in `Panel10` goes to the sibling browser when the left
-// button is pressed. Without the sibling it is dropped: the program hands no
-// address of its own to the shell.
+// An address waiting in `Panel10` opens when the left button is pressed: in the
+// sibling browser when it runs, otherwise with the shell (web addresses only).
 void StatusTimer::address_under_pointer()
 {
     const std::string address = bar_.Panel10.text();
@@ -153,6 +152,8 @@ void StatusTimer::address_under_pointer()
         return;
     if (platform_.find_window(sibling::kFrameClass))
         sibling::send(app_, "vyknewurl=" + address);
+    else
+        platform_.open_address(address);
     bar_.Panel10.set_text("");
 }
 

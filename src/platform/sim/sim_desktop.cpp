@@ -1,5 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
+#include "platform/address.h"
+
 #include "platform/app_bar.h"
 
 #include <algorithm>
@@ -685,6 +687,14 @@ void SimDesktop::free_library(LibraryId id) { loaded_.erase(id); }
 bool SimDesktop::start_program(std::string_view path, Visibility v)
 {
     started_.emplace_back(std::string(path), v);
+    return true;
+}
+
+bool SimDesktop::open_address(std::string_view url)
+{
+    if (!is_web_address(url))
+        return false;
+    opened_.emplace_back(url);
     return true;
 }
 

@@ -114,6 +114,7 @@ public:
     // ---- clipboard, programs, dialogs ----
     void set_clipboard(std::optional<std::string> text) { clipboard_ = std::move(text); } // nullopt: cannot open
     const std::vector<std::pair<std::string, Visibility>>& started_programs() const { return started_; }
+    const std::vector<std::string>& opened_addresses() const { return opened_; }
     // The answers the colour dialog gives, in order; nullopt is Cancel. Empty: Cancel.
     std::deque<std::optional<std::uint32_t>> colour_answers;
     int colour_dialogs_shown() const { return colour_dialogs_; }
@@ -202,6 +203,7 @@ public:
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
     std::optional<std::string> clipboard_text() override { return clipboard_; }
     bool start_program(std::string_view path, Visibility v) override;
+    bool open_address(std::string_view url) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
 
     WebViewId create_web_view(Hwnd parent, const Rect& client, WebViewEvents*) override;
@@ -290,6 +292,7 @@ private:
     std::function<std::string()> diagnostics_;
     std::optional<std::string> clipboard_ = std::string();
     std::vector<std::pair<std::string, Visibility>> started_;
+    std::vector<std::string> opened_;
     int colour_dialogs_ = 0;
 
     bool web_views_available_ = true;

@@ -119,6 +119,7 @@ public:
     std::optional<std::string> clipboard_text() override;
     bool start_program(std::string_view path, Visibility) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
+    bool open_address(std::string_view url) override;
 
     // ---- web views, desktop toolbars ----
     WebViewId create_web_view(Hwnd parent, const Rect& client, WebViewEvents*) override;

@@ -1,6 +1,10 @@
 // The clipboard, starting other programs, and the colour dialog.
 #include "platform/win32/win32_platform.h"
 
+#include "platform/address.h"
+
+#include <shellapi.h>
+
 #include "platform/win32/wide.h"
 
 #include <commdlg.h>
@@ -104,6 +108,16 @@ bool Win32Platform::start_program(std::string_view path, Visibility visibility)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+bool Win32Platform::open_address(std::string_view url)
+{
+    if (!is_web_address(url))
+        return false;
+    const std::wstring address = widen(url);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
 }
 
 std::optional<std::uint32_t> Win32Platform::choose_colour(std::uint32_t initial)
