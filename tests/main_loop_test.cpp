@@ -356,11 +356,6 @@ TEST_F(AutoStart, FirstTickOnlyMovesTheMainFormAndKeyPad)
     EXPECT_FALSE(app->kxm().ListBox1.items().empty());
 }
 
-} // namespace
-} // namespace tv::test
-
-namespace tv::test {
-namespace {
 
 TEST_F(MainLoop, SettingsFormPausesTheMainLoopUntilItCloses)
 {

@@ -477,11 +477,6 @@ TEST_F(SettingsFixture, ButtonsRestartTheMainTimers)
     EXPECT_EQ(restarted, 2);
 }
 
-} // namespace
-} // namespace tv::test
-
-namespace tv::test {
-namespace {
 
 using SettingsTyping = SettingsFixture;
 

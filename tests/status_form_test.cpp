@@ -11,6 +11,7 @@
 #include "mouse/key_history.h"
 #include "mouse/pyoil.h"
 #include "mouse/vykform4.h"
+#include "platform/address.h"
 #include "settings/setform.h"
 #include "statusbar/hint_template.h"
 #include "statusbar/lifeform.h"
@@ -607,11 +608,6 @@ INSTANTIATE_TEST_SUITE_P(
                   at_top(0, 180)}),
     [](const ::testing::TestParamInfo<OnTopCase>& info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace tv::test
-
-namespace tv::test {
-namespace {
 
 using StatusWithoutWebControl = SimApp;
 
@@ -636,13 +632,6 @@ TEST_F(StatusWithoutWebControl, WithTheWebControlTheLabelsStayHidden)
     EXPECT_FALSE(app->lifeform().Label1.visible());
 }
 
-} // namespace
-} // namespace tv::test
-
-#include "platform/address.h"
-
-namespace tv::test {
-namespace {
 
 TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)
 {

@@ -247,7 +247,10 @@ RawEvent to_key_event(const KBDLLHOOKSTRUCT& k)
 
 LRESULT pass_on(int code, WPARAM wp, LPARAM lp) { return CallNextHookEx(nullptr, code, wp, lp); }
 
-LRESULT CALLBACK mouse_hook(int code, WPARAM wp, LPARAM lp)
+// Both callbacks: measure the work, remember when the hook last heard an event
+// (for the watchdog), turn the event into tokens, and pass it on unless the
+// tokenizer keeps it from the applications.
+template <class Convert> LRESULT run_hook(int code, WPARAM wp, LPARAM lp, Convert convert)
 {
     if (code != HC_ACTION || !lp)
         return pass_on(code, wp, lp);
@@ -256,23 +259,25 @@ LRESULT CALLBACK mouse_hook(int code, WPARAM wp, LPARAM lp)
         CostMeter meter;
         g_hooks.last_event_tick = GetTickCount();
         RawEvent event;
-        if (to_mouse_event(wp, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lp), event))
+        if (convert(event))
             verdict = dispatch(event);
     }
     return verdict == Verdict::Suppress ? 1 : pass_on(code, wp, lp);
 }
 
+LRESULT CALLBACK mouse_hook(int code, WPARAM wp, LPARAM lp)
+{
+    return run_hook(code, wp, lp, [&](RawEvent& event) {
+        return to_mouse_event(wp, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lp), event);
+    });
+}
+
 LRESULT CALLBACK keyboard_hook(int code, WPARAM wp, LPARAM lp)
 {
-    if (code != HC_ACTION || !lp)
-        return pass_on(code, wp, lp);
-    Verdict verdict = Verdict::Pass;
-    {
-        CostMeter meter;
-        g_hooks.last_event_tick = GetTickCount();
-        verdict = dispatch(to_key_event(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp)));
-    }
-    return verdict == Verdict::Suppress ? 1 : pass_on(code, wp, lp);
+    return run_hook(code, wp, lp, [&](RawEvent& event) {
+        event = to_key_event(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp));
+        return true;
+    });
 }
 
 // ---- switching hooks (on the hook thread) ----
