@@ -15,7 +15,11 @@
 #include "settings/setform.h"
 #include "statusbar/hint_template.h"
 #include "statusbar/lifeform.h"
+#include "statusbar/system_name.h"
+#include "mouse/kxm.h"
+#include "settings/form_main.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +30,10 @@ namespace {
 constexpr const char* kHelpTitlePage = "file://C:\\Tarvesk\\helptitle.htm";
 constexpr const char* kHintPage = "file://C:\\Tarvesk\\topmess.htm";
 constexpr int kScreenWidth = 1024;
+bool overlap(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
 // A band along the top edge of the screen.
 Rect at_top(int width, int height) { return Rect::from_size(0, 0, width, height); }
 
@@ -89,7 +97,7 @@ TEST_F(StatusForm, CreationOpensBothPagesAndDocksTheLargeBarAtTheTop)
     EXPECT_EQ(toolbar->callback_message, 1124u);
     EXPECT_TRUE(toolbar->placed);
     EXPECT_EQ(toolbar->edge, AppBarEdge::Top);
-    EXPECT_EQ(bar().Panel40.text(), "Windows") << "the platform tells no version";
+    EXPECT_EQ(bar().Panel40.text(), "Windows") << "a system of no known release";
 }
 
 struct HeightCase {
@@ -632,6 +640,192 @@ TEST_F(StatusWithoutWebControl, WithTheWebControlTheLabelsStayHidden)
     EXPECT_FALSE(app->lifeform().Label1.visible());
 }
 
+// ---- the platform name ----
+
+TEST(SystemName, NamesTheKnownReleasesOnly)
+{
+    const std::pair<SystemVersion, const char*> cases[] = {
+        {{1, 4, 0, 950}, "Windows   95"},     {{1, 4, 0, 1111}, "Windows   95   OSR2"},
+        {{1, 4, 10, 1998}, "Windows   98"},   {{1, 4, 10, 2222}, "Windows   98   SE"},
+        {{1, 4, 90, 3000}, "Windows   ME"},   {{2, 4, 0, 1381}, "Windows   NT"},
+        {{2, 5, 0, 2195}, "Windows   2000"}, {{2, 5, 1, 2600}, "Windows   XP"},
+        {{2, 5, 2, 3790}, "Windows   2003"}, {{2, 6, 1, 7601}, "Windows"},
+        {{2, 10, 0, 19045}, "Windows"},       {{1, 5, 0, 0}, "Windows"},
+        {{0, 0, 0, 0}, "Windows"},
+    };
+    for (const auto& [version, name] : cases)
+        EXPECT_EQ(system_name(version), name) << version.platform << "." << version.major << "." << version.minor;
+}
+
+TEST_F(StatusForm, ThePlatformNameComesFromTheSystemsVersion)
+{
+    desk.set_system_version({2, 5, 1, 2600});
+    start();
+    EXPECT_EQ(bar().Panel40.text(), "Windows   XP");
+}
+
+// ---- the small commands and pointer handlers ----
+
+TEST_F(StatusForm, DragCountRunsTo100ThenStopsAndStartsAgainFromOne)
+{
+    start();
+    ui::Panel& dragmess = app->inputmode().dragmess;
+    EXPECT_FALSE(bar().Timer2.enabled()) << "off at creation";
+
+    bar().Timer2.set_enabled(true);
+    desk.advance(30);
+    EXPECT_EQ(dragmess.text(), "dt=3");
+    desk.advance(2000);
+    EXPECT_EQ(dragmess.text(), "dt=100");
+    EXPECT_FALSE(bar().Timer2.enabled());
+
+    bar().Timer2.set_enabled(true);
+    desk.advance(10);
+    EXPECT_EQ(dragmess.text(), "dt=1");
+}
+
+TEST_F(StatusForm, ResetombBringsTheFormBackNearTheLowerLeftCorner)
+{
+    start();
+    bar().hide();
+    bar().resetomb.click();
+    EXPECT_EQ(desk.window_rect(bar().hwnd()), Rect::from_size(50, 768 - 50, kScreenWidth, 180));
+    EXPECT_TRUE(desk.is_visible(bar().hwnd()));
+}
+
+TEST_F(StatusForm, Button5CapturesTheMouseAndButton6ReleasesIt)
+{
+    start();
+    desk.add_window("Notepad", "note", Rect::from_size(100, 300, 400, 300));
+    desk.user_move({200, 400});
+    const auto right_press_reaches_the_bar = [this] {
+        bar().Button5.set_text("");
+        desk.user_button(MouseButton::Right, ButtonAction::Down);
+        desk.user_button(MouseButton::Right, ButtonAction::Up);
+        return bar().Button5.text() == "rbutton";
+    };
+    EXPECT_FALSE(right_press_reaches_the_bar());
+
+    bar().Button5.click();
+    EXPECT_EQ(desk.capture(), bar().hwnd());
+    EXPECT_TRUE(right_press_reaches_the_bar()) << "captured: the press over another window is the form's";
+
+    bar().Button6.click();
+    EXPECT_EQ(desk.capture(), 0u);
+    EXPECT_FALSE(right_press_reaches_the_bar());
+}
+
+TEST_F(StatusForm, SwatchesTakeTheChosenColourAndKeepTheirsOnCancel)
+{
+    start();
+    desk.colour_answers = {0x0000FFu, std::nullopt, 0x00FF00u};
+    bar().mup.click();
+    EXPECT_EQ(bar().mup.color(), 0x0000FFu);
+    bar().mup.click();
+    EXPECT_EQ(bar().mup.color(), 0x0000FFu) << "cancelled";
+    bar().mdown.click();
+    EXPECT_EQ(bar().mdown.color(), 0x00FF00u);
+    EXPECT_EQ(bar().mup.color(), 0x0000FFu);
+    EXPECT_EQ(desk.colour_dialogs_shown(), 3);
+}
+
+TEST_F(StatusForm, ClickOnTheAutoBarOrTheSelectionBoardHidesTheAutoBar)
+{
+    start();
+    for (ui::Control* clicked : {static_cast<ui::Control*>(&bar().Panel25), static_cast<ui::Control*>(&bar().srfboard)}) {
+        bar().Panel25.show();
+        clicked->click();
+        EXPECT_FALSE(bar().Panel25.visible()) << clicked->name();
+    }
+}
+
+TEST_F(StatusForm, PressOnImage5TellsHowManyFormsThereAre)
+{
+    start();
+    bar().Image5.press(MouseButton::Left);
+    ASSERT_EQ(desk.message_boxes().size(), 1u);
+    EXPECT_EQ(desk.message_boxes()[0].text, "18...forms");
+}
+
+// Pointing at ">>" on the bar pops up the options menu at the screen centre.
+struct OptionsMenuCase {
+    const char* name;
+    std::optional<std::size_t> chosen; // nullopt: the menu is dismissed
+    std::function<void(App&, const sim::SimDesktop&)> check;
+};
+
+class StatusOptionsMenu : public SimApp, public ::testing::WithParamInterface<OptionsMenuCase> {};
+
+TEST_P(StatusOptionsMenu, PointingAtTheMarkPopsUpTheMenuAtTheCentre)
+{
+    desk.set_web_views_available(false); // the mark stands on the bar
+    start();
+    Tlifeform& bar = app->lifeform();
+    ASSERT_TRUE(bar.Label9.visible());
+    for (const ui::Control* hint : {static_cast<ui::Control*>(&bar.rightmess), static_cast<ui::Control*>(&bar.Label8)})
+        EXPECT_FALSE(overlap(hint->bounds(), bar.Label9.bounds())) << hint->name();
+    desk.menu_answers = {GetParam().chosen};
+
+    const Rect mark = bar.Label9.bounds();
+    desk.user_move({mark.left + 2, mark.top + 2});
+
+    ASSERT_EQ(desk.menus_shown().size(), 1u);
+    const auto& menu = desk.menus_shown()[0];
+    EXPECT_EQ(menu.at, (Point{512, 384}));
+    std::vector<std::string> captions;
+    for (const MenuEntry& e : menu.items)
+        captions.push_back(e.caption + (e.checked ? "*" : ""));
+    EXPECT_EQ(captions, (std::vector<std::string>{"关闭", "帮助 ", "三速滚轮*", "工具栏设置", "大", "中", "小", "无",
+                                                  "显示键盘控制中心*", "显示信息", "重启【Glidamo】",
+                                                  "重启【Typamo】"}));
+    GetParam().check(*app, desk);
+
+    desk.user_move({mark.left + 4, mark.top + 4});
+    EXPECT_EQ(desk.menus_shown().size(), 1u) << "once per arrival on the mark";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryChoice, StatusOptionsMenu,
+    ::testing::Values(
+        OptionsMenuCase{"Dismissed", std::nullopt,
+                        [](App& app, const sim::SimDesktop& desk) {
+                            EXPECT_EQ(desk.cursor_pos(), (Point{512, 384}));
+                            EXPECT_FALSE(app.ended());
+                            EXPECT_EQ(app.lifeform().height(), 180);
+                        }},
+        OptionsMenuCase{"Close", 0,
+                        [](App& app, const sim::SimDesktop&) {
+                            EXPECT_TRUE(app.ended());
+                            EXPECT_EQ(app.exit_code(), 0);
+                        }},
+        OptionsMenuCase{"Help", 1,
+                        [](App& app, const sim::SimDesktop& desk) {
+                            const ui::Form& options = app.FormMain();
+                            EXPECT_TRUE(options.visible());
+                            EXPECT_EQ(options.top(), 100);
+                            EXPECT_EQ(options.left(), (1024 - options.width()) / 2);
+                            EXPECT_EQ(desk.cursor_pos(), (Point{options.left() + 300, 150}));
+                        }},
+        OptionsMenuCase{"ThreeSpeedWheelOff", 2,
+                        [](App& app, const sim::SimDesktop&) { EXPECT_FALSE(app.FormMain().N3.checked()); }},
+        OptionsMenuCase{"ToolbarSettings", 3,
+                        [](App& app, const sim::SimDesktop&) { EXPECT_EQ(app.lifeform().caption(), "mywheel"); }},
+        OptionsMenuCase{"SmallBar", 6,
+                        [](App& app, const sim::SimDesktop&) {
+                            EXPECT_EQ(app.lifeform().height(), 5);
+                            EXPECT_TRUE(app.lifeform().movebar.visible());
+                            EXPECT_EQ(app.regform().caption(), "newpos");
+                        }},
+        OptionsMenuCase{"MiddleBar", 5,
+                        [](App& app, const sim::SimDesktop&) {
+                            EXPECT_EQ(app.lifeform().height(), 32);
+                            EXPECT_EQ(app.regform().caption(), "newpos");
+                        }},
+        OptionsMenuCase{"NoKeyPad", 7,
+                        [](App& app, const sim::SimDesktop&) { EXPECT_EQ(app.kxm().left(), 20); }},
+        OptionsMenuCase{"KeyboardCentreMark", 8,
+                        [](App& app, const sim::SimDesktop&) { EXPECT_FALSE(app.FormMain().N2.checked()); }}),
+    [](const ::testing::TestParamInfo<OptionsMenuCase>& info) { return std::string(info.param.name); });
 
 TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)
 {

@@ -133,6 +133,22 @@ enum class AppBarEdge { Left = 0, Top = 1, Right = 2, Bottom = 3 };
 // Answers of a modal message box (only OK is used so far).
 enum class MessageBoxKind { Ok };
 
+// One item of a pop-up menu.
+struct MenuEntry {
+    std::string caption;
+    bool checked = false;
+};
+
+// The system's version as the platform reports it: platform 1 is the 95 line
+// (95, 98, ME), 2 the NT line.
+struct SystemVersion {
+    int platform = 0;
+    int major = 0;
+    int minor = 0;
+    int build = 0;
+};
+
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -224,6 +240,22 @@ public:
     // ---- common dialogs ----
     // The colour dialog, modal; the chosen colour as 0x00BBGGRR, nullopt on cancel.
     virtual std::optional<std::uint32_t> choose_colour(std::uint32_t /*initial*/) { return std::nullopt; }
+
+    // ---- pop-up menus ----
+    // Shows a pop-up menu at a screen point, modal; the index of the chosen
+    // item, nullopt when the menu was dismissed.
+    virtual std::optional<std::size_t> popup_menu(Hwnd /*owner*/, const std::vector<MenuEntry>& /*items*/, Point /*at*/)
+    {
+        return std::nullopt;
+    }
+
+    // ---- mouse capture: every mouse message goes to one window ----
+    virtual void set_capture(Hwnd) {}
+    virtual void release_capture() {}
+    virtual Hwnd capture() const { return 0; }
+
+    // ---- the system's version, as GetVersionEx tells it ----
+    virtual SystemVersion system_version() const { return {}; }
 
     // ---- web views: the platform's embeddable browser inside a window ----
     // 0 when the control cannot be created (the view then stays empty and

@@ -17,8 +17,20 @@ TFormMain::TFormMain(App& app)
       midid(*this, "midid", ui::ControlKind::RadioButton, "中天", false),
       bigid(*this, "bigid", ui::ControlKind::RadioButton, "大天", true),
       outpath(*this, "outpath"),
-      outcmd(*this, "outcmd")
+      outcmd(*this, "outcmd"),
+      Shutdown1(*this, "Shutdown1", ui::ControlKind::MenuItem, "关闭"),
+      N1(*this, "N1", ui::ControlKind::MenuItem, "帮助 "),
+      ff1(*this, "ff1", ui::ControlKind::MenuItem, "工具栏设置"),
+      N4(*this, "N4", ui::ControlKind::MenuItem, "大"),
+      N5(*this, "N5", ui::ControlKind::MenuItem, "中"),
+      N6(*this, "N6", ui::ControlKind::MenuItem, "小"),
+      N7(*this, "N7", ui::ControlKind::MenuItem, "无"),
+      N8(*this, "N8", ui::ControlKind::MenuItem, "显示信息"),
+      N9(*this, "N9", ui::ControlKind::MenuItem, "重启【Glidamo】"),
+      N10(*this, "N10", ui::ControlKind::MenuItem, "重启【Typamo】"),
+      PopupMenu1(*this, {&Shutdown1, &N1, &N3, &ff1, &N4, &N5, &N6, &N7, &N2, &N8, &N9, &N10})
 {
+    wire_menu();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/app_form.h"
+#include "ui/popup_menu.h"
 
 namespace tv {
 
@@ -34,6 +35,25 @@ public:
     ui::Check bigid;
     ui::Edit outpath;
     ui::Panel outcmd;
+
+    // The options menu (the tray icon's menu). N3 and N2 above are two of its
+    // items; the restarts of the two companions and the message pages come with
+    // the tray and shell integration.
+    ui::Check Shutdown1;
+    ui::Check N1;
+    ui::Check ff1;
+    ui::Check N4;
+    ui::Check N5;
+    ui::Check N6;
+    ui::Check N7;
+    ui::Check N8;
+    ui::Check N9;
+    ui::Check N10;
+    ui::PopupMenu PopupMenu1;
+
+private:
+    void wire_menu();
+    void run_bar_size(ui::Button& size_command);
 };
 
 } // namespace tv

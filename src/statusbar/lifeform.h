@@ -4,8 +4,9 @@
 // Its behaviour lives beside it, one file per behaviour: the bar heights and
 // the desktop toolbar (bar_heights.cpp), the hint bar and the rules of the two
 // web views (hint_views.cpp), the application's right-press filter
-// (right_press_filter.cpp) and the 100 ms status timer (status_timer.cpp, with
-// the drag results in drag_results.cpp).
+// (right_press_filter.cpp), the 100 ms status timer (status_timer.cpp, with
+// the drag results in drag_results.cpp) and the small commands and pointer
+// handlers (lifeform_commands.cpp).
 #pragma once
 
 #include "core/app_form.h"
@@ -24,6 +25,9 @@ public:
 
     // The 100 ms status timer; the main loop switches it on with the mode engine.
     ui::Timer Timer1;
+    // The 10 ms drag count, off at creation: "dt=" + count in `inputmode.dragmess`
+    // while it runs, up to 100, then it stops by itself.
+    ui::Timer Timer2;
 
     ui::Label Label1; // the wheel mode name
     ui::Label Label4;
@@ -53,8 +57,14 @@ public:
     ui::Panel srftip3;
     ui::Panel menutip;  // the menu keys, shown while a menu opened by the right button is up
     ui::Panel movebar;  // the move handle of the tiny bar
-    ui::Button Button5; // "rbutton": the last right press inside the program's own windows
-    ui::Button Button6;
+    ui::Button Button5; // "rbutton": the last right press inside the program's own windows;
+                        // as a command it captures the mouse for the form
+    ui::Button Button6; // releases the mouse
+    ui::Panel Panel25;
+    ui::Panel mup;      // colour swatches: a click chooses their colour
+    ui::Panel mdown;
+    ui::Label Label9;   // ">>": pointing at it pops up the options menu
+    ui::Image Image5;   // a press tells how many forms there are
     ui::Panel Panel26;         // "find tb" / "xx find tb": the taskbar toolbar is on screen
     ui::ListBox messlistold;   // the mode engine's diagnostic lines
     ui::ListBox ListBox7;      // the captions of `vykForm3`, newest first
@@ -73,6 +83,7 @@ public:
     ui::Button tinybar;    // small bar
     ui::Button nobar;      // no width, off the desktop toolbar
     ui::Button Button3;    // off the desktop toolbar
+    ui::Button resetomb;   // the form back in a normal state near the lower left corner
 
     // The application's message filter: true when the message is handled and
     // must not reach the form it was meant for.
@@ -97,6 +108,16 @@ private:
     void show_hint_labels();
     void status_text_changed(std::string_view text);
     void new_window_requested(bool& cancel);
+
+    // The small commands and pointer handlers (lifeform_commands.cpp).
+    void wire_small_commands();
+    void count_drag();
+    void restore_near_corner();
+    void choose_swatch_colour(ui::Control& swatch);
+    void pop_up_options_menu();
+    void show_form_count();
+
+    int drag_count_ = 0;
 
     StatusTimer status_timer_;
 };

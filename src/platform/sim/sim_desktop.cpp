@@ -445,7 +445,7 @@ void SimDesktop::feed_hook(const hook::RawEvent& e)
 
 Hwnd SimDesktop::own_window_at(Point p) const
 {
-    Hwnd h = window_from_point(p);
+    Hwnd h = capture() ? capture() : window_from_point(p);
     while (parent(h))
         h = parent(h);
     const Window* w = find(h);
@@ -705,6 +705,18 @@ std::optional<std::uint32_t> SimDesktop::choose_colour(std::uint32_t)
         return std::nullopt;
     auto answer = colour_answers.front();
     colour_answers.pop_front();
+    return answer;
+}
+
+std::optional<std::size_t> SimDesktop::popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at)
+{
+    menus_.push_back({owner, items, at});
+    if (menu_answers.empty())
+        return std::nullopt;
+    auto answer = menu_answers.front();
+    menu_answers.pop_front();
+    if (answer && *answer >= items.size())
+        return std::nullopt;
     return answer;
 }
 

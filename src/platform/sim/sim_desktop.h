@@ -118,6 +118,17 @@ public:
     // The answers the colour dialog gives, in order; nullopt is Cancel. Empty: Cancel.
     std::deque<std::optional<std::uint32_t>> colour_answers;
     int colour_dialogs_shown() const { return colour_dialogs_; }
+    // The pop-up menus shown, and the answers they give in order (an index,
+    // nullopt for a dismissed menu). Empty: dismissed.
+    struct MenuRecord {
+        Hwnd owner;
+        std::vector<MenuEntry> items;
+        Point at;
+    };
+    const std::vector<MenuRecord>& menus_shown() const { return menus_; }
+    std::deque<std::optional<std::size_t>> menu_answers;
+    // The reported system version.
+    void set_system_version(SystemVersion v) { version_ = v; }
 
     // ---- web views: recorded; a test fires their events ----
     // Off: creating a web view fails, as under Wine without its HTML engine.
@@ -205,6 +216,11 @@ public:
     bool start_program(std::string_view path, Visibility v) override;
     bool open_address(std::string_view url) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
+    std::optional<std::size_t> popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at) override;
+    void set_capture(Hwnd h) override { capture_ = h; }
+    void release_capture() override { capture_ = 0; }
+    Hwnd capture() const override { return window_exists(capture_) ? capture_ : 0; }
+    SystemVersion system_version() const override { return version_; }
 
     WebViewId create_web_view(Hwnd parent, const Rect& client, WebViewEvents*) override;
     void destroy_web_view(WebViewId) override;
@@ -246,7 +262,7 @@ private:
     void raise(Hwnd); // to the top of its band
     Point origin(Hwnd) const; // screen position of the window's top-left
     Hwnd deepest_at(Hwnd, Point) const;
-    Hwnd own_window_at(Point) const;
+    Hwnd own_window_at(Point) const; // the capturing window, else the one under the point
     void feed_hook(const hook::RawEvent&);
     hook::RawEvent raw(hook::RawKind) const;
     void set_key(int vk, bool down);
@@ -294,6 +310,9 @@ private:
     std::vector<std::pair<std::string, Visibility>> started_;
     std::vector<std::string> opened_;
     int colour_dialogs_ = 0;
+    std::vector<MenuRecord> menus_;
+    Hwnd capture_ = 0;
+    SystemVersion version_; // none known until a test sets one
 
     bool web_views_available_ = true;
     std::map<WebViewId, SimWebView> web_views_;

@@ -119,6 +119,11 @@ public:
     std::optional<std::string> clipboard_text() override;
     bool start_program(std::string_view path, Visibility) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
+    std::optional<std::size_t> popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at) override;
+    void set_capture(Hwnd) override;
+    void release_capture() override;
+    Hwnd capture() const override;
+    SystemVersion system_version() const override;
     bool open_address(std::string_view url) override;
 
     // ---- web views, desktop toolbars ----

@@ -60,6 +60,16 @@ std::wstring program_folder_path()
 
 std::string Win32Platform::program_folder() const { return narrow(program_folder_path()); }
 
+SystemVersion Win32Platform::system_version() const
+{
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExW(&info))
+        return {};
+    return {static_cast<int>(info.dwPlatformId), static_cast<int>(info.dwMajorVersion),
+            static_cast<int>(info.dwMinorVersion), static_cast<int>(info.dwBuildNumber & 0xFFFF)};
+}
+
 void Win32Platform::set_current_folder(std::string_view folder)
 {
     if (!folder.empty())

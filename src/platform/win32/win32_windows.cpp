@@ -597,4 +597,40 @@ void Win32Platform::invalidate(Hwnd h)
         InvalidateRect(w, nullptr, TRUE);
 }
 
+std::optional<std::size_t> Win32Platform::popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at)
+{
+    HWND w = live(owner);
+    HMENU menu = CreatePopupMenu();
+    if (!w || !menu || items.empty()) {
+        if (menu)
+            DestroyMenu(menu);
+        return std::nullopt;
+    }
+    // Item identifiers start at 1: TrackPopupMenu answers 0 for a dismissed menu.
+    for (std::size_t i = 0; i < items.size(); ++i)
+        AppendMenuW(menu, MF_STRING | (items[i].checked ? MF_CHECKED : MF_UNCHECKED), i + 1,
+                    widen(items[i].caption).c_str());
+    // Without the foreground the menu would not close on a click elsewhere.
+    SetForegroundWindow(w);
+    ++modal_depth_;
+    const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y,
+                                       0, w, nullptr);
+    --modal_depth_;
+    PostMessageW(w, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    if (chosen <= 0 || static_cast<std::size_t>(chosen) > items.size())
+        return std::nullopt;
+    return static_cast<std::size_t>(chosen - 1);
+}
+
+void Win32Platform::set_capture(Hwnd h)
+{
+    if (HWND w = live(h))
+        SetCapture(w);
+}
+
+void Win32Platform::release_capture() { ReleaseCapture(); }
+
+Hwnd Win32Platform::capture() const { return from_hwnd(GetCapture()); }
+
 } // namespace tv::win32
