@@ -399,6 +399,26 @@ test_escape_menu() {
     expect_eq "escape menu left after a right press" "$left" -2000
 }
 
+# Pointing at ">>" at the right end of the bar pops up the options menu at the
+# screen centre; choosing "小" (the seventh item) from the keyboard leaves a
+# bar 5 pixels high.
+test_options_menu() {
+    start_tarvesk
+    local width=${DESKTOP_SIZE%x*} height=${DESKTOP_SIZE#*x}
+    pointer_to $((width - 18)) 14
+    probe waitvisible '#32768' 5 || fail "no pop-up menu after pointing at >>"
+    read -r left top _ <<<"$(probe rect '#32768')"
+    expect_eq "menu place" "$left $top" "$((width / 2)) $((height / 2))"
+    xdo key Down Down Down Down Down Down Down Return || fail "xdotool keys failed"
+    local bar=""
+    for _ in $(seq 40); do
+        bar=$(probe rect Tlifeform)
+        [ "$bar" = "0 0 $width 5" ] && return 0
+        sleep 0.05
+    done
+    fail "bar after choosing 小: $bar"
+}
+
 # garbled_settings DIR: short lines, binary bytes and a 100 KB line.
 garbled_settings() {
     {
@@ -440,7 +460,7 @@ test_close() {
 
 # --- runner -----------------------------------------------------------------------------
 
-TESTS=(start no_dll no_setkb input key wheel wheel_modes target_receives sibling startup_completion escape_menu garbled_settings close)
+TESTS=(start no_dll no_setkb input key wheel wheel_modes target_receives sibling startup_completion escape_menu options_menu garbled_settings close)
 
 PASSED=0 FAILED=0
 
@@ -450,6 +470,7 @@ run_test() {
     local name=$1 rc
     TEST_DIR="$E2E_TMP/$name"
     mkdir -p "$TEST_DIR"
+    xdo mousemove "$PX" "$PY" >/dev/null 2>&1
     ("test_$name") >"$TEST_DIR/output" 2>&1 </dev/null
     rc=$?
     stop_wine
