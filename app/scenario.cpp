@@ -81,7 +81,8 @@ ScenarioRunner::ScenarioRunner(std::ostream& trace, Size screen) : trace_(trace)
 ScenarioRunner::~ScenarioRunner()
 {
     desktop_.on_input = nullptr;
-    app_.reset();
+    program_.reset();
+    app_ = nullptr;
 }
 
 void ScenarioRunner::stamp()
@@ -123,8 +124,9 @@ bool ScenarioRunner::start(std::vector<std::string> args)
         return fail("the program is already running");
     for (auto& a : args)
         a = utf8_to_cp936(a);
-    app_ = std::make_unique<App>(desktop_, std::move(args), this);
-    app_->create_forms();
+    program_ = std::make_unique<Program>(desktop_, std::move(args), this);
+    app_ = &program_->app();
+    program_->create_forms();
     stamp();
     trace_ << "started, " << app_->forms().size() << " forms";
     if (app_->ended())

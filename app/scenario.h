@@ -16,8 +16,8 @@
 // mouse event, with virtual timestamps, in UTF-8.
 #pragma once
 
-#include "core/app.h"
 #include "platform/sim/sim_desktop.h"
+#include "wiring/program.h"
 
 #include <iosfwd>
 #include <memory>
@@ -39,7 +39,7 @@ public:
     const std::string& error() const { return error_; }
 
     sim::SimDesktop& desktop() { return desktop_; }
-    App* app() { return app_.get(); }
+    App* app() { return app_; }
 
     void cell_changed(const ui::Form&, const ui::Control*) override;
 
@@ -50,7 +50,8 @@ private:
 
     std::ostream& trace_;
     sim::SimDesktop desktop_;
-    std::unique_ptr<App> app_;
+    std::unique_ptr<Program> program_;
+    App* app_ = nullptr;
     std::string error_;
 };
 

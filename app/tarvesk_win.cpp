@@ -1,7 +1,7 @@
 // Tarvesk.exe: the entry of the Windows program.
-#include "core/app.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/wide.h"
+#include "wiring/program.h"
 
 #include <windows.h>
 
@@ -31,6 +31,6 @@ std::vector<std::string> command_line_arguments()
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     tv::win32::Win32Platform platform;
-    tv::App app(platform, command_line_arguments());
-    return app.run();
+    tv::Program program(platform, command_line_arguments());
+    return program.run();
 }

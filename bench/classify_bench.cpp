@@ -1,7 +1,7 @@
 // The screen scan for the taskbar toolbar runs on every mode-engine tick (40 ms):
 // its worst case is a class that is nowhere on the screen, so every grid point is
 // examined, on a desktop crowded with windows.
-#include "mouse/classify.h"
+#include "core/classify.h"
 #include "crowded_desktop.h"
 
 #include <benchmark/benchmark.h>

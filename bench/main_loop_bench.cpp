@@ -1,39 +1,39 @@
 // One main-loop tick (50 ms period) and one still-counter tick (100 ms) of the
 // running program, on a desktop of 300 windows, the pointer over one of them.
-#include "core/app.h"
+#include "board/pyoil.h"
 #include "crowded_desktop.h"
-#include "mouse/pyoil.h"
+#include "wiring/program.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 struct RunningProgram {
-    explicit RunningProgram(tv::Size screen) : desk(screen), app(desk, {})
+    explicit RunningProgram(tv::Size screen) : desk(screen), program(desk, {})
     {
         tv::bench::crowd(desk, screen);
-        app.create_forms();
+        program.create_forms();
         desk.user_move({screen.width / 2, screen.height / 2});
         desk.advance(200); // start command and start-up completion
     }
     tv::sim::SimDesktop desk;
-    tv::App app;
+    tv::Program program;
 };
 
 void MainLoopTick(benchmark::State& state)
 {
     RunningProgram run({static_cast<int>(state.range(0)), static_cast<int>(state.range(1))});
-    tv::MainLoop& loop = run.app.pyoil().main_loop;
+    const std::function<void()>& tick = run.program.app().pyoil().Timer1.on_timer;
     for (auto _ : state)
-        loop.tick();
+        tick();
 }
 
 void StillCounterTick(benchmark::State& state)
 {
     RunningProgram run({1024, 768});
-    tv::MainLoop& loop = run.app.pyoil().main_loop;
+    const std::function<void()>& tick = run.program.app().pyoil().Timer2.on_timer;
     for (auto _ : state)
-        loop.still_tick();
+        tick();
 }
 
 BENCHMARK(MainLoopTick)->Args({1024, 768})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);

@@ -3,8 +3,8 @@
 #include "sim_app.h"
 
 #include "core/cell.h"
-#include "mouse/kxm.h"
-#include "mouse/pyoil.h"
+#include "board/kxm.h"
+#include "board/pyoil.h"
 
 namespace tv::test {
 namespace {

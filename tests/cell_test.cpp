@@ -3,7 +3,7 @@
 #include "core/history.h"
 #include "sim_app.h"
 
-#include "mouse/kxm.h"
+#include "board/kxm.h"
 
 #include <climits>
 

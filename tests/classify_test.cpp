@@ -2,10 +2,10 @@
 // compared with the named lists, on desktops built for each case.
 #include "sim_app.h"
 
-#include "browser/vykform3.h"
-#include "mouse/classify.h"
-#include "mouse/m3d.h"
-#include "settings/form_main.h"
+#include "board/vykform3.h"
+#include "core/classify.h"
+#include "board/m3d.h"
+#include "board/form_main.h"
 
 #include <cctype>
 #include <string>

@@ -2,12 +2,12 @@
 // the hook switches of the main form turn each feed on and off.
 #include "sim_app.h"
 
-#include "core/app_form.h"
-#include "mouse/kxm.h"
+#include "board/places.h"
+#include "board/kxm.h"
 
 #include <algorithm>
-#include "mouse/pyoil.h"
-#include "settings/form_main.h"
+#include "board/pyoil.h"
+#include "board/form_main.h"
 
 namespace tv::test {
 namespace {

@@ -1,15 +1,15 @@
 // The main loop's 50 ms tick and its 100 ms still counter, on the simulated desktop.
 #include "sim_app.h"
 
-#include "browser/vykform3.h"
-#include "ime/inputmode.h"
-#include "mouse/kxm.h"
-#include "mouse/pyoil.h"
-#include "panels/escmenu.h"
-#include "settings/form_main.h"
-#include "settings/setform.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
+#include "board/vykform3.h"
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/pyoil.h"
+#include "board/escmenu.h"
+#include "board/form_main.h"
+#include "board/setform.h"
+#include "board/hint_template.h"
+#include "board/lifeform.h"
 
 namespace tv::test {
 namespace {
@@ -252,7 +252,8 @@ TEST_F(MainLoop, DoubleAltTapCopies)
 
 TEST_F(MainLoop, TitleRepairRunsAtMostOnce)
 {
-    app.reset();
+    program.reset();
+    app = nullptr;
     desk.put_file("发行软件.txt", "发行编号--0zl0\r\n\r\n\r\n\r\n\r\n\r\n发行标题--滚轮助手\r\n");
     start();
     desk.advance(100);
@@ -359,7 +360,7 @@ TEST_F(AutoStart, FirstTickOnlyMovesTheMainFormAndKeyPad)
 
 TEST_F(MainLoop, SettingsFormPausesTheMainLoopUntilItCloses)
 {
-    app->setform().open();
+    app->setform().cmdopen.click();
     set_caption("Tregform", "filecmd=C:\\a.txt");
     desk.advance(300);
     EXPECT_EQ(caption("Tregform"), "filecmd=C:\\a.txt") << "no tick while the settings form is open";

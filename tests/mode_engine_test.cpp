@@ -2,15 +2,15 @@
 // from the last movement and writes the mode and its hints, on the simulated desktop.
 #include "wheel_sim.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
-#include "ime/inputmode.h"
-#include "mouse/kxm.h"
-#include "mouse/m3d.h"
-#include "mouse/vykform4.h"
-#include "panels/rqmenu.h"
-#include "settings/setform.h"
-#include "statusbar/hint_template.h"
+#include "board/ombrel.h"
+#include "board/vykform3.h"
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/m3d.h"
+#include "board/vykform4.h"
+#include "board/rqmenu.h"
+#include "board/setform.h"
+#include "board/hint_template.h"
 
 namespace tv::test {
 namespace {

@@ -2,14 +2,14 @@
 // and the ways the program ends.
 #include "sim_app.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
-#include "core/regform.h"
-#include "mouse/kxm.h"
-#include "mouse/pictures.h"
-#include "mouse/pyoil.h"
-#include "panels/rqmenu.h"
-#include "statusbar/lifeform.h"
+#include "board/ombrel.h"
+#include "board/vykform3.h"
+#include "board/regform.h"
+#include "board/kxm.h"
+#include "board/pictures.h"
+#include "board/pyoil.h"
+#include "board/rqmenu.h"
+#include "board/lifeform.h"
 
 namespace tv::test {
 namespace {

@@ -4,10 +4,13 @@
 // colours) and as the disk sees them (the bytes written).
 #include "sim_app.h"
 
-#include "core/regform.h"
-#include "settings/colour_names.h"
-#include "settings/setform.h"
-#include "settings/settings_list.h"
+#include "board/lifeform.h"
+#include "board/ombrel.h"
+#include "board/pyoil.h"
+#include "board/regform.h"
+#include "core/colour_names.h"
+#include "board/setform.h"
+#include "core/settings_list.h"
 
 #include <optional>
 
@@ -51,7 +54,7 @@ protected:
     void start_and_open(std::optional<std::string> bytes = crlf_lines(kSettingsLines))
     {
         start_with_file(std::move(bytes));
-        form().open();
+        form().cmdopen.click();
     }
 
     Tsetform& form() const { return app->setform(); }
@@ -158,7 +161,7 @@ TEST_P(SettingsBadFile, LoadsWithEmptyValuesAndIsNotRewritten)
     EXPECT_EQ(form().ListBox1.items(), runtime.items());
     EXPECT_EQ(form().cleft.color(), cleft_before);
 
-    form().open();
+    form().cmdopen.click();
     click(form().Button2);
     EXPECT_EQ(file(), GetParam().file);
     EXPECT_FALSE(app->ended());
@@ -194,7 +197,7 @@ TEST_F(SettingsFixture, FileIsWrittenOnlyBySave)
     desk.advance(1000);
     EXPECT_EQ(file(), lf_only) << "\"返回\" keeps the file as it was";
 
-    form().open();
+    form().cmdopen.click();
     click(form().Button1);
     EXPECT_EQ(file(), "发行编号--0zl0\r\n滚动偏移--24\r\n向左颜色--\r\n");
 }
@@ -462,19 +465,22 @@ TEST_F(SettingsFixture, PreviewStopsWhenTheFormCloses)
     EXPECT_EQ(form().movetip.color(), before);
 }
 
+// The main loop, the mode engine and the status timer stop while the form is
+// open; each button runs them again.
 TEST_F(SettingsFixture, ButtonsRestartTheMainTimers)
 {
     start();
-    int stopped = 0;
-    int restarted = 0;
-    form().stop_main_timers = [&] { ++stopped; };
-    form().restart_main_timers = [&] { ++restarted; };
+    desk.advance(200);
+    const std::vector<const ui::Timer*> main_timers{&app->pyoil().Timer1, &app->ombrel().Timer1,
+                                                    &app->lifeform().Timer1};
     for (ui::Button* button : {&form().Button1, &form().Button2}) {
-        form().open();
+        form().cmdopen.click();
+        for (const ui::Timer* timer : main_timers)
+            EXPECT_FALSE(timer->enabled()) << timer->name() << " runs while the form is open";
         click(*button);
+        for (const ui::Timer* timer : main_timers)
+            EXPECT_TRUE(timer->enabled()) << timer->name() << " stays stopped after " << button->text();
     }
-    EXPECT_EQ(stopped, 2);
-    EXPECT_EQ(restarted, 2);
 }
 
 

@@ -1,7 +1,7 @@
 // The command channel to the sibling browser.
 #include "sim_app.h"
 
-#include "core/regform.h"
+#include "board/regform.h"
 #include "core/sibling_channel.h"
 
 namespace tv::test {

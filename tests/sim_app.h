@@ -1,8 +1,8 @@
 // A fixture for scenario tests: the program running on a simulated desktop.
 #pragma once
 
-#include "core/app.h"
 #include "platform/sim/sim_desktop.h"
+#include "wiring/program.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +17,17 @@ class SimApp : public ::testing::Test {
 protected:
     void start(std::vector<std::string> args = {})
     {
-        app = std::make_unique<App>(desk, std::move(args));
-        app->create_forms();
+        program = std::make_unique<Program>(desk, std::move(args));
+        app = &program->app();
+        program->create_forms();
     }
     Hwnd window(std::string_view cls) const { return desk.find_window(cls); }
     std::string caption(std::string_view cls) const { return desk.title(window(cls)); }
     void set_caption(std::string_view cls, std::string_view text) { desk.set_title(window(cls), text); }
 
     sim::SimDesktop desk;
-    std::unique_ptr<App> app;
+    std::unique_ptr<Program> program;
+    App* app = nullptr;
 };
 
 } // namespace tv::test

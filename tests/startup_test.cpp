@@ -2,11 +2,11 @@
 // windows exist applies the settings and shows the options form, once.
 #include "sim_app.h"
 
-#include "core/regform.h"
-#include "panels/taskform.h"
-#include "settings/form_main.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
+#include "board/regform.h"
+#include "board/taskform.h"
+#include "board/form_main.h"
+#include "board/hint_template.h"
+#include "board/lifeform.h"
 
 namespace tv::test {
 namespace {
@@ -87,7 +87,8 @@ TEST_F(Startup, StartPageAndBarSizeFromTheSettings)
     };
     for (const EntryCase& c : cases) {
         SCOPED_TRACE(c.entry);
-        app.reset();
+        program.reset();
+        app = nullptr;
         desk.set_title(window("Tlifeform"), "");
         const std::size_t programs_before = desk.started_programs().size();
         start_with(settings_file("T", c.entry, c.bar));

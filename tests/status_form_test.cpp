@@ -5,19 +5,19 @@
 // menu after the Windows key, keeping the bar on top).
 #include "wheel_sim.h"
 
-#include "browser/vykform3.h"
-#include "core/regform.h"
-#include "ime/inputmode.h"
+#include "board/vykform3.h"
+#include "board/regform.h"
+#include "board/inputmode.h"
 #include "mouse/key_history.h"
-#include "mouse/pyoil.h"
-#include "mouse/vykform4.h"
+#include "board/pyoil.h"
+#include "board/vykform4.h"
 #include "platform/address.h"
-#include "settings/setform.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
+#include "board/setform.h"
+#include "board/hint_template.h"
+#include "board/lifeform.h"
 #include "statusbar/system_name.h"
-#include "mouse/kxm.h"
-#include "settings/form_main.h"
+#include "board/kxm.h"
+#include "board/form_main.h"
 
 #include <functional>
 #include <optional>

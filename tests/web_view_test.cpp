@@ -5,7 +5,7 @@
 // a desktop toolbar.
 #include "sim_app.h"
 
-#include "statusbar/lifeform.h"
+#include "board/lifeform.h"
 
 #include <functional>
 #include <memory>

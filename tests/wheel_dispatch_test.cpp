@@ -3,9 +3,9 @@
 // the input hook and the main loop hands it over.
 #include "wheel_sim.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
-#include "panels/taskform.h"
+#include "board/ombrel.h"
+#include "board/vykform3.h"
+#include "board/taskform.h"
 
 namespace tv::test {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "sim_app.h"
 
-#include "browser/ombrel.h"
-#include "settings/form_main.h"
-#include "statusbar/lifeform.h"
+#include "board/ombrel.h"
+#include "board/form_main.h"
+#include "board/lifeform.h"
 
 #include <string>
 #include <vector>

@@ -1,23 +1,23 @@
 #include "core/app.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
-#include "core/regform.h"
-#include "ime/imemess.h"
-#include "ime/inputmode.h"
-#include "ime/modeform.h"
-#include "ime/srfform.h"
-#include "mouse/kxm.h"
-#include "mouse/m3d.h"
-#include "mouse/pyoil.h"
-#include "mouse/vykform4.h"
-#include "panels/escmenu.h"
-#include "panels/kxmm.h"
-#include "panels/rqmenu.h"
-#include "panels/taskform.h"
-#include "settings/form_main.h"
-#include "settings/setform.h"
-#include "statusbar/lifeform.h"
+#include "board/escmenu.h"
+#include "board/form_main.h"
+#include "board/imemess.h"
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/kxmm.h"
+#include "board/lifeform.h"
+#include "board/m3d.h"
+#include "board/modeform.h"
+#include "board/ombrel.h"
+#include "board/pyoil.h"
+#include "board/regform.h"
+#include "board/rqmenu.h"
+#include "board/setform.h"
+#include "board/srfform.h"
+#include "board/taskform.h"
+#include "board/vykform3.h"
+#include "board/vykform4.h"
 
 #include <exception>
 
@@ -37,19 +37,19 @@ App::~App()
 
 std::string App::argument(std::size_t n) const { return n >= 1 && n <= args_.size() ? args_[n - 1] : std::string(); }
 
-template <class F> F* App::create(std::unique_ptr<F>& slot)
+template <class F> void App::create(std::unique_ptr<F>& slot)
 {
     if (ended_)
-        return nullptr;
-    slot = std::make_unique<F>(*this);
-    slot->set_message_filter(
-        [this](MouseButton b, ButtonAction a) { return lifeform_ && lifeform_->application_message(b, a); });
+        return;
+    slot = std::make_unique<F>(platform_, observer_);
+    slot->set_message_filter([this](MouseButton b, ButtonAction a) { return binder_->application_message(b, a); });
     roster_.push_back(slot.get());
-    return slot.get();
+    binder_->created(*slot);
 }
 
-void App::create_forms()
+void App::create_forms(FormBinder& binder)
 {
+    binder_ = &binder;
     platform_.set_application_title(kApplicationTitle);
     create(pyoil_);
     create(FormMain_);
@@ -71,10 +71,10 @@ void App::create_forms()
     create(escmenu_);
 }
 
-int App::run()
+int App::run(FormBinder& binder)
 {
     try {
-        create_forms();
+        create_forms(binder);
         if (ended_)
             return exit_code_;
         const int code = platform_.run_message_loop();

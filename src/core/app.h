@@ -2,11 +2,13 @@
 // the ways the program ends.
 //
 // Forms are created one after the other; a form's creation may use only itself
-// and the forms created before it, so a form reaches another through the App and
-// never keeps a pointer across the roster order. None is created or destroyed
-// during the run.
+// and the forms created before it, so a behaviour reaches a form through the App
+// and never keeps a pointer across the roster order. None is created or
+// destroyed during the run. The forms themselves are the state board
+// (src/board/); what they do is bound to them by a FormBinder as they are created.
 #pragma once
 
+#include "core/form_binder.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 
@@ -15,25 +17,6 @@
 #include <vector>
 
 namespace tv {
-
-class Tpyoil;
-class TFormMain;
-class Tkxm;
-class Tmodeform;
-class Tregform;
-class Tinputmode;
-class TvykForm3;
-class Tombrel;
-class Trqmenu;
-class Ttaskform;
-class Tkxmm;
-class Tlifeform;
-class Tsetform;
-class Tm3d;
-class TsrfForm;
-class TvykForm4;
-class Timemess;
-class Tescmenu;
 
 inline constexpr const char* kApplicationTitle = "Tarvesk";
 
@@ -45,11 +28,12 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    // Entry steps 1 and 2: set the title and create the forms in roster order.
-    // Stops early when a creation ends the program (the hook library failed).
-    void create_forms();
+    // Entry steps 1 and 2: set the title and create the forms in roster order,
+    // each bound by `binder` as it is created. Stops early when a creation ends
+    // the program (the hook library failed). The binder outlives the App's run.
+    void create_forms(FormBinder& binder);
     // The whole entry sequence: create, run the message loop, return the exit code.
-    int run();
+    int run(FormBinder& binder);
 
     Platform& platform() const { return platform_; }
     const std::vector<std::string>& args() const { return args_; }
@@ -88,13 +72,16 @@ public:
     // The diagnostics dump: every form's place and every cell, UTF-8.
     std::string diagnostics_dump() const;
 
-private:
-    template <class F> F* create(std::unique_ptr<F>& slot);
+    // The forms go, in reverse roster order; the run's end does this too.
     void destroy_forms();
+
+private:
+    template <class F> void create(std::unique_ptr<F>& slot);
 
     Platform& platform_;
     std::vector<std::string> args_;
     ui::CellObserver* observer_;
+    FormBinder* binder_ = nullptr;
     bool ended_ = false;
     int exit_code_ = 0;
 

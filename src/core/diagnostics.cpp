@@ -2,8 +2,8 @@
 // UTF-8 text. Tests and bug reports read it; users never see it.
 #include "core/app.h"
 
-#include "browser/ombrel.h"
-#include "mouse/pyoil.h"
+#include "board/ombrel.h"
+#include "board/pyoil.h"
 #include "ui/control.h"
 
 #include <sstream>
@@ -62,7 +62,7 @@ std::string App::diagnostics_dump() const
             dump_control(out, *c);
     }
     if (pyoil_)
-        out << pyoil_->main_loop.tick_cost().line("main_loop") << '\n';
+        out << pyoil_->main_loop_cost.line("main_loop") << '\n';
     if (ombrel_)
         out << ombrel_->mode_engine_cost.line("mode_engine") << '\n';
     return out.str();

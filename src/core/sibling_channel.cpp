@@ -1,8 +1,8 @@
 #include "core/sibling_channel.h"
 
+#include "board/regform.h"
+#include "board/vykform3.h"
 #include "core/cell.h"
-#include "browser/vykform3.h"
-#include "core/regform.h"
 
 namespace tv::sibling {
 

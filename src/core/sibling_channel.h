@@ -6,6 +6,7 @@
 
 #include "core/app.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,22 +1,24 @@
 #include "core/startup.h"
 
-#include "browser/ombrel.h"
+#include "board/form_main.h"
+#include "board/lifeform.h"
+#include "board/ombrel.h"
+#include "board/regform.h"
+#include "board/taskform.h"
 #include "core/cell.h"
-#include "core/regform.h"
-#include "mouse/classify.h"
-#include "panels/taskform.h"
-#include "settings/form_main.h"
-#include "settings/settings_list.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
+#include "core/classify.h"
+#include "core/settings_list.h"
 
 namespace tv {
 namespace {
 
 constexpr int kCompletedHeight = 520;
-constexpr std::size_t kTitleLine = 6, kStartPageLine = 11, kBarSizeLine = 12;
-constexpr std::size_t kQuickRightLine = 22, kQuickMenuLine = 23;
 constexpr std::size_t kMarkerBytes = 20;
+using settings::kBarSizeLine;
+using settings::kQuickMenuLine;
+using settings::kQuickRightLine;
+using settings::kStartPageLine;
+using settings::kTitleLine;
 
 // The bar-size key "Skarn种类" is nine bytes, not eight like every other key:
 // its value is what follows the "--", not what follows byte 10 (which would

@@ -10,9 +10,9 @@ void press(Platform& p, int vk)
 
 void ctrl_plus(Platform& p, int vk)
 {
-    p.send_key(kCtrl, KeyAction::Down);
+    p.send_key(vk::kCtrl, KeyAction::Down);
     press(p, vk);
-    p.send_key(kCtrl, KeyAction::Up);
+    p.send_key(vk::kCtrl, KeyAction::Up);
 }
 
 void click(Platform& p, MouseButton b)
@@ -35,10 +35,10 @@ void click(Platform& p, MouseButton b)
 
 void shift_click_copy(Platform& p)
 {
-    p.send_key(kShift, KeyAction::Down);
+    p.send_key(vk::kShift, KeyAction::Down);
     p.sleep_ms(10);
     click(p, MouseButton::Left);
-    p.send_key(kShift, KeyAction::Up);
+    p.send_key(vk::kShift, KeyAction::Up);
     p.sleep_ms(10);
     ctrl_plus(p, 'C');
 }

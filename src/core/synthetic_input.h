@@ -1,13 +1,10 @@
 // The synthetic key and mouse sequences the program sends.
 #pragma once
 
+#include "platform/keys.h"
 #include "platform/platform.h"
 
 namespace tv::input {
-
-inline constexpr int kLButton = 1, kRButton = 2, kMButton = 4;
-inline constexpr int kShift = 16, kCtrl = 17, kAlt = 18, kCapsLock = 20, kEscape = 27, kSpace = 32;
-inline constexpr int kNumLock = 144, kSemicolon = 186;
 
 // A key-down and key-up event of `vk`.
 void press(Platform&, int vk);

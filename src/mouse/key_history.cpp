@@ -1,9 +1,9 @@
 #include "mouse/key_history.h"
 
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/pyoil.h"
 #include "core/synthetic_input.h"
-#include "ime/inputmode.h"
-#include "mouse/kxm.h"
-#include "mouse/pyoil.h"
 
 namespace tv {
 namespace {
@@ -36,7 +36,7 @@ void KeyHistory::take_keyboard_cell()
     const std::string top = entry(0);
     if (top != cell && top != "old--xx")
         insert_top(cell);
-    if (entry(0) == cell && app_.platform().key_down(input::kSemicolon) && app_.kxm().caption() != "xx find")
+    if (entry(0) == cell && app_.platform().key_down(vk::kSemicolon) && app_.kxm().caption() != "xx find")
         pyoil.set_caption("key--ttkeep");
     ui::ListBox& keys = app_.kxm().ListBox1;
     if (keys.count() > kHistoryLimit) {

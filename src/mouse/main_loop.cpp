@@ -1,23 +1,23 @@
 #include "mouse/main_loop.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
+#include "board/escmenu.h"
+#include "board/form_main.h"
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/lifeform.h"
+#include "board/m3d.h"
+#include "board/modeform.h"
+#include "board/ombrel.h"
+#include "board/places.h"
+#include "board/pyoil.h"
+#include "board/taskform.h"
+#include "board/vykform3.h"
 #include "core/cell.h"
-#include "core/regform.h"
+#include "core/classify.h"
+#include "core/settings_list.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
-#include "ime/inputmode.h"
-#include "ime/modeform.h"
-#include "mouse/classify.h"
-#include "mouse/kxm.h"
-#include "mouse/m3d.h"
-#include "mouse/pyoil.h"
-#include "panels/escmenu.h"
-#include "panels/taskform.h"
-#include "settings/form_main.h"
-#include "settings/settings_list.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
+#include "mouse/wheel_dispatch.h"
 
 #include <algorithm>
 
@@ -37,15 +37,9 @@ MainLoop::MainLoop(App& app)
 {
 }
 
-void MainLoop::run(const std::function<void()>& section) const
-{
-    if (section)
-        section();
-}
-
 void MainLoop::tick()
 {
-    tick_cost_.measure(platform_, [this] { run_tick(); });
+    app_.pyoil().main_loop_cost.measure(platform_, [this] { run_tick(); });
 }
 
 void MainLoop::run_tick()
@@ -58,8 +52,8 @@ void MainLoop::run_tick()
     popup_test_after_release();
     right_button_parks_escape_menu();
     escape_opens_escape_menu();
-    if (platform_.key_down(input::kSpace))
-        run(sections.ime_anchor);
+    if (platform_.key_down(vk::kSpace))
+        ime_anchor_follows_space();
     right_in_normal_wheel();
     app_.lifeform().Panel36.set_text(app_.m3d().caption());
     keep_engines_running();
@@ -71,24 +65,24 @@ void MainLoop::run_tick()
     double_ctrl_starts_easy_drag();
     menu_housekeeping();
     startup_and_settings();
-    if (cell::starts_with(app_.vykForm3().caption(), "ystop wheel=")) {
-        run(sections.wheel_dispatch);
+    if (cell::starts_with(app_.vykForm3().caption(), token::kWheelNotch)) {
+        dispatch_wheel_notch(app_);
         return;
     }
     if (!no_wheel_path())
         return;
     if (!key_gestures())
         return;
-    run(sections.edit_keyboard_rules);
+    edit_keyboard_rules();
     history_.take_keyboard_cell();
-    run(sections.continuous_selection_rules);
+    continuous_selection_rules();
     alt_then_windows_second_chance();
-    run(sections.caps_lock_rules);
+    caps_lock_rules();
     left_button();
     const std::string keyboard_cell = app_.pyoil().caption();
     app_.pyoil().Panel8.set_text(keyboard_cell);
     app_.pyoil().Panel9.set_text(keyboard_cell);
-    run(sections.input_method_rules);
+    input_method_rules();
 }
 
 // A selection the status bar copied ("----") is opened as an address by the
@@ -150,7 +144,7 @@ void MainLoop::popup_test_after_release()
 void MainLoop::right_button_parks_escape_menu()
 {
     Tescmenu& menu = app_.escmenu();
-    if (platform_.key_down(input::kRButton) && menu.left() >= 0) {
+    if (platform_.key_down(vk::kRButton) && menu.left() >= 0) {
         park(menu);
         menu.plan.hide();
     }
@@ -159,7 +153,7 @@ void MainLoop::right_button_parks_escape_menu()
 void MainLoop::escape_opens_escape_menu()
 {
     Tescmenu& menu = app_.escmenu();
-    if (!cell::contains(menu.caption(), "old--xxpop") || !platform_.key_down(input::kEscape))
+    if (!cell::contains(menu.caption(), "old--xxpop") || !platform_.key_down(vk::kEscape))
         return;
     const Size screen = platform_.screen_size();
     menu.show();
@@ -174,7 +168,7 @@ void MainLoop::escape_opens_escape_menu()
 
 void MainLoop::right_in_normal_wheel()
 {
-    if (platform_.key_down(input::kRButton) && app_.lifeform().Label1.text() == "正常滚轮")
+    if (platform_.key_down(vk::kRButton) && app_.lifeform().Label1.text() == "正常滚轮")
         app_.m3d().set_caption("old--pop");
 }
 
@@ -207,7 +201,7 @@ void MainLoop::picker_request()
     if (pyoil.caption() != "key--show ime")
         return;
     pyoil.set_caption("key--show ime ok");
-    run(sections.open_picker);
+    open_picker();
     pyoil.set_caption("key--imeok");
 }
 
@@ -274,7 +268,7 @@ bool MainLoop::no_wheel_path()
         pyoil.Image3.hide();
         return false;
     }
-    run(sections.blind_state_reset);
+    blind_state_reset();
     if (pyoil.Label2.left() > 0)
         pyoil.Label2.set_left(-1000);
     Tkxm& pad = app_.kxm();
@@ -294,7 +288,7 @@ bool MainLoop::key_gestures()
         pad.Panel6.set_text("altwin");
         history_.set_entry(0, "cvok");
         history_.insert_top("91ok");
-        input::press(platform_, input::kEscape);
+        input::press(platform_, vk::kEscape);
         platform_.set_foreground(platform_.window_from_point(platform_.cursor_pos()));
         input::ctrl_plus(platform_, 'V');
         return false;
@@ -310,8 +304,8 @@ bool MainLoop::key_gestures()
         history_.set_entry(0, "cpok");
         input::shift_click_copy(platform_);
     }
-    if (platform_.key_down(input::kCapsLock) || platform_.key_down('B'))
-        pad.Panel5.set_text(platform_.keyboard_state()[input::kNumLock] != 0 ? "on" : "off");
+    if (platform_.key_down(vk::kCapsLock) || platform_.key_down('B'))
+        pad.Panel5.set_text(platform_.keyboard_state()[vk::kNumLock] != 0 ? "on" : "off");
     return true;
 }
 
@@ -325,9 +319,9 @@ void MainLoop::alt_then_windows_second_chance()
 
 void MainLoop::left_button()
 {
-    if (platform_.key_down(input::kLButton)) {
+    if (platform_.key_down(vk::kLButton)) {
         left_pressed_[0] = left_pressed_[1] = true;
-        run(sections.forget_ime_window);
+        forget_ime_window();
         app_.pyoil().set_caption("old--cap");
         app_.kxm().Panel4.set_text("old--cap");
         Tmodeform& strip = app_.modeform();
@@ -340,7 +334,7 @@ void MainLoop::left_button()
             continue;
         pressed = false;
         if (app_.kxm().caption() == "find")
-            input::press(platform_, input::kShift);
+            input::press(platform_, vk::kShift);
     }
 }
 
@@ -353,7 +347,7 @@ void MainLoop::still_tick()
     still_count_ = slots.item(0) == slots.item(1) ? std::min(still_count_ + 1, kStillCountLimit) : 0;
     app_.lifeform().Panel33.set_text(number_text(still_count_));
     if (still_count_ >= kStillTicks) {
-        run(sections.mouse_still);
+        mouse_still();
         return;
     }
     Tpyoil& pyoil = app_.pyoil();

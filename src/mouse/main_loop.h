@@ -1,58 +1,39 @@
 // The main loop: the 50 ms tick of the main form and its 100 ms still counter.
 //
 // Each tick reads the cells the input hook, the sibling browser and the other
-// forms wrote, acts, and overwrites what it consumed. The sections that belong
-// to other behaviours (the wheel dispatch, the input-method companion, the edit
-// keyboard) are hand-over points: they run where the tick's order puts them.
+// forms wrote, acts, and overwrites what it consumed. A tick whose mouse-event
+// cell holds a wheel notch ends in the wheel dispatch. The places where the
+// input-method companion and the edit keyboard will act are named below; they
+// do nothing yet.
 #pragma once
 
 #include "core/app.h"
 #include "core/startup.h"
-#include "core/tick_cost.h"
 #include "mouse/key_history.h"
 
-#include <functional>
-
 namespace tv {
-
-// The sections of the tick that other behaviours fill; an empty one is skipped.
-struct MainLoopSections {
-    // The rest of a tick whose mouse-event cell holds a wheel notch; consumes it.
-    std::function<void()> wheel_dispatch;
-    // Space held: the input-method window's anchor follows it.
-    std::function<void()> ime_anchor;
-    // The input-method picker opens ("key--show ime").
-    std::function<void()> open_picker;
-    // The blind-selection reset and the selection bar text (no-wheel path).
-    std::function<void()> blind_state_reset;
-    // The edit-keyboard rules and the continuous-selection rules, around the
-    // key history update.
-    std::function<void()> edit_keyboard_rules;
-    std::function<void()> continuous_selection_rules;
-    // The Caps Lock rules of the edit keyboard.
-    std::function<void()> caps_lock_rules;
-    // The left button went down: the input-method window is forgotten.
-    std::function<void()> forget_ime_window;
-    // The input-method rules that end the tick.
-    std::function<void()> input_method_rules;
-    // The mouse stood still two seconds: the selection board may show again.
-    std::function<void()> mouse_still;
-};
 
 class MainLoop {
 public:
     explicit MainLoop(App&);
 
+    // `pyoil.Timer1`, 50 ms; what it costs goes to `pyoil.main_loop_cost`.
     void tick();
+    // `pyoil.Timer2`, 100 ms: counts how long the pointer stands still.
     void still_tick();
 
-    const TickCost& tick_cost() const { return tick_cost_; }
-
-    MainLoopSections sections;
-    Hwnd point_window() const { return point_window_; }
-    int still_count() const { return still_count_; }
-
 private:
+    // The input-method companion and the edit keyboard act here; none is built yet.
+    void ime_anchor_follows_space() {}         // Space held: the input-method window's anchor follows it
+    void open_picker() {}                      // "key--show ime": the input-method picker opens
+    void blind_state_reset() {}                // the blind selection's reset and the selection bar text
+    void edit_keyboard_rules() {}              // before the key history takes the keyboard cell
+    void continuous_selection_rules() {}       // after it
+    void caps_lock_rules() {}                  // the edit keyboard's Caps Lock rules
+    void forget_ime_window() {}                // the left button went down
+    void input_method_rules() {}               // the rules that end the tick
+    void mouse_still() {}                      // the pointer stood still two seconds: the selection board may show
+
     void run_tick();
     bool clipboard_search();
     void leave_web_switch();
@@ -74,7 +55,6 @@ private:
     bool key_gestures();
     void alt_then_windows_second_chance();
     void left_button();
-    void run(const std::function<void()>& section) const;
 
     App& app_;
     Platform& platform_;
@@ -87,7 +67,6 @@ private:
     std::string ime_description_;
     int still_count_ = 0;
     int still_toggle_ = 0;
-    TickCost tick_cost_;
 };
 
 } // namespace tv

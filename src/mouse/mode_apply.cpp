@@ -4,16 +4,16 @@
 // named; the other directions still colour the bar and set the marks.
 #include "mouse/mode_engine.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
+#include "board/form_main.h"
+#include "board/inputmode.h"
+#include "board/lifeform.h"
+#include "board/ombrel.h"
+#include "board/setform.h"
+#include "board/vykform3.h"
 #include "core/cell.h"
+#include "core/classify.h"
 #include "core/sibling_channel.h"
-#include "ime/inputmode.h"
-#include "mouse/classify.h"
-#include "settings/form_main.h"
-#include "settings/setform.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
+#include "mouse/wheel_hints.h"
 
 namespace tv {
 namespace {

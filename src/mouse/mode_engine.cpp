@@ -1,17 +1,17 @@
 #include "mouse/mode_engine.h"
 
-#include "browser/ombrel.h"
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/lifeform.h"
+#include "board/m3d.h"
+#include "board/ombrel.h"
+#include "board/places.h"
+#include "board/pyoil.h"
+#include "board/rqmenu.h"
+#include "core/auto_scroll.h"
 #include "core/cell.h"
+#include "core/classify.h"
 #include "core/synthetic_input.h"
-#include "ime/inputmode.h"
-#include "mouse/auto_scroll_state.h"
-#include "mouse/classify.h"
-#include "mouse/kxm.h"
-#include "mouse/m3d.h"
-#include "mouse/pyoil.h"
-#include "panels/rqmenu.h"
-#include "statusbar/hint_template.h"
-#include "statusbar/lifeform.h"
 
 #include <cstdlib>
 
@@ -44,15 +44,12 @@ bool any_letter_held(const Platform& p)
 
 ModeEngine::ModeEngine(App& app) : app_(app), platform_(app.platform()) {}
 
-std::vector<std::string> ModeEngine::first_samples()
+void ModeEngine::tick()
 {
-    std::vector<std::string> items;
-    for (int i = 0; i < 10; ++i)
-        items.push_back(text_of(i));
-    return items;
+    app_.ombrel().mode_engine_cost.measure(platform_, [this] { run_tick(); });
 }
 
-void ModeEngine::tick()
+void ModeEngine::run_tick()
 {
     Samples samples = read_samples();
     app_.ombrel().right2.click(); // the right-button dispatch
@@ -84,12 +81,12 @@ ModeEngine::Samples ModeEngine::read_samples() const
 // Caps Lock or N closes the key pad and makes sure the engines run again.
 void ModeEngine::pad_keys_restart_engines()
 {
-    if (!platform_.key_down(input::kCapsLock) && !platform_.key_down('N'))
+    if (!platform_.key_down(vk::kCapsLock) && !platform_.key_down('N'))
         return;
     Tkxm& pad = app_.kxm();
     pad.hide();
     pad.Timer1.set_enabled(false);
-    app_.pyoil().set_main_loop_running(true);
+    app_.pyoil().Timer1.set_enabled(true);
     app_.ombrel().Timer1.set_enabled(true);
     app_.lifeform().Timer1.set_enabled(true);
 }
@@ -99,7 +96,7 @@ void ModeEngine::pad_keys_restart_engines()
 // automatic scroll.
 void ModeEngine::left_button_returns_to_normal()
 {
-    if (!platform_.key_down(input::kLButton))
+    if (!platform_.key_down(vk::kLButton))
         return;
     Tombrel& browser = app_.ombrel();
     browser.LBox2.set_item(1, text_of(cursor_.x - kLeftClickStep));
@@ -117,12 +114,12 @@ bool ModeEngine::keyboard_holds_mode()
 {
     Trqmenu& menu = app_.rqmenu();
     bool held = false;
-    if (platform_.key_down(input::kShift)) {
+    if (platform_.key_down(vk::kShift)) {
         held = true;
         menu.srfsel.set_text("ready");
         menu.set_caption("32tt");
     }
-    if (platform_.key_down(input::kSpace)) {
+    if (platform_.key_down(vk::kSpace)) {
         held = true;
         if (menu.srfsel.text() == "ready") {
             menu.srfsel.set_text("start");
@@ -215,11 +212,9 @@ void ModeEngine::sample_pointer(const Samples& s)
 void ModeEngine::finish_tick()
 {
     app_.ombrel().Pan25.set_visible(edge_flag_);
-    if (sections.auto_scroll_stop_tests)
-        sections.auto_scroll_stop_tests();
-    const bool completed = sections.complete_pending_wheel_scroll && sections.complete_pending_wheel_scroll();
-    if (!completed && sections.browser_housekeeping)
-        sections.browser_housekeeping();
+    auto_scroll_stop_tests();
+    if (!complete_pending_wheel_scroll())
+        browser_housekeeping();
 }
 
 } // namespace tv

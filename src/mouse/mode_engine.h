@@ -10,48 +10,34 @@
 // parts of automatic scrolling and of the browser that live on this timer.
 #pragma once
 
+#include "board/cells.h"
 #include "core/app.h"
-#include "mouse/wheel_modes.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tv {
 
-// The parts of the tick that other behaviours fill; an empty one is skipped.
-struct ModeEngineSections {
-    // Automatic scrolling's stop tests (left click, both buttons, the
-    // sibling's page end).
-    std::function<void()> auto_scroll_stop_tests;
-    // The pending wheel scroll: when it is set and the left button is held,
-    // completes it and answers true; the browser's housekeeping then waits.
-    std::function<bool()> complete_pending_wheel_scroll;
-    // The browser's housekeeping: the pop-up check, the empty-page removal,
-    // the strip repair, the sibling browser's title commands and the two
-    // address handovers.
-    std::function<void()> browser_housekeeping;
-};
-
 class ModeEngine {
 public:
     explicit ModeEngine(App&);
 
+    // `ombrel.Timer1`, 40 ms; what it costs goes to `ombrel.mode_engine_cost`.
     void tick();
 
-    // The ten samples "0" to "9" both movement lists start with.
-    static std::vector<std::string> first_samples();
-
-    // The last selecting movement was vertical: the edge indicator `Pan25`
-    // shows. The single-step commands of automatic scrolling clear it.
-    bool edge_flag() const { return edge_flag_; }
-    void clear_edge_flag() { edge_flag_ = false; }
-
-    ModeEngineSections sections;
-
 private:
+    // Automatic scrolling and the browser act at the end of the tick; none is built yet.
+    void auto_scroll_stop_tests() {} // a left click, both buttons, the sibling's page end
+    // The pending wheel scroll: when it is set and the left button is held,
+    // completes it and answers true; the browser's housekeeping then waits.
+    bool complete_pending_wheel_scroll() { return false; }
+    // The pop-up check, the empty-page removal, the strip repair, the sibling
+    // browser's title commands and the two address handovers.
+    void browser_housekeeping() {}
+
+
     // Items 0 and 1 of the movement lists as read at the start of the tick.
     struct Samples {
         std::string x0, y0, x1, y1;
@@ -59,6 +45,7 @@ private:
         std::string previous;
     };
 
+    void run_tick();
     Samples read_samples() const;
     void pad_keys_restart_engines();
     void left_button_returns_to_normal();
@@ -98,6 +85,7 @@ private:
     Platform& platform_;
     Point cursor_;                  // read once after the right-button dispatch
     bool taskbar_found_ = false;    // this tick's screen scan for the taskbar toolbar
+    // The last selecting movement was vertical: the edge indicator `Pan25` shows.
     bool edge_flag_ = false;
     std::array<int, 4> menu_elsewhere_counts_{}; // one per mode
 };

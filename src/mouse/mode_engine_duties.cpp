@@ -3,14 +3,14 @@
 // quick menu, and keeping the navigation panel and the program window in order.
 #include "mouse/mode_engine.h"
 
-#include "browser/vykform3.h"
-#include "core/regform.h"
-#include "mouse/classify.h"
-#include "mouse/pyoil.h"
-#include "mouse/vykform4.h"
-#include "mouse/wheel_modes.h"
-#include "panels/rqmenu.h"
-#include "statusbar/lifeform.h"
+#include "board/lifeform.h"
+#include "board/places.h"
+#include "board/pyoil.h"
+#include "board/regform.h"
+#include "board/rqmenu.h"
+#include "board/vykform3.h"
+#include "board/vykform4.h"
+#include "core/classify.h"
 
 namespace tv {
 namespace {
@@ -83,7 +83,7 @@ void ModeEngine::park_navigation_panel_unless_pointed_at()
 {
     TvykForm3& navigation = app_.vykForm3();
     if (left_shows(navigation) &&
-        !wheel::lies_within(platform_, platform_.window_from_point(cursor_), navigation.hwnd()))
+        !classify::lies_within(platform_, platform_.window_from_point(cursor_), navigation.hwnd()))
         park(navigation);
 }
 

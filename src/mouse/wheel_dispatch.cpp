@@ -1,21 +1,20 @@
 #include "mouse/wheel_dispatch.h"
 
-#include "browser/ombrel.h"
-#include "browser/vykform3.h"
+#include "board/cells.h"
+#include "board/lifeform.h"
+#include "board/ombrel.h"
+#include "board/places.h"
+#include "board/taskform.h"
+#include "board/vykform3.h"
 #include "core/cell.h"
+#include "core/classify.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
-#include "mouse/classify.h"
-#include "mouse/wheel_modes.h"
-#include "panels/taskform.h"
-#include "statusbar/lifeform.h"
 
 #include <string>
 
 namespace tv {
 namespace {
-
-constexpr std::string_view kUp = "///";
 
 struct Notch {
     std::string direction; // the three characters after "ystop wheel="
@@ -27,8 +26,8 @@ Notch take_notch(App& app)
 {
     TvykForm3& events = app.vykForm3();
     Notch notch;
-    notch.direction = std::string(cell::piece(events.caption(), 13, 3));
-    notch.up = notch.direction == kUp;
+    notch.direction = std::string(cell::piece(events.caption(), token::kNotchDirectionAt, 3));
+    notch.up = notch.direction == token::kWheelUp;
     app.lifeform().Panel38.set_text(notch.direction + "..wwww");
     events.set_caption("");
     return notch;
@@ -40,14 +39,14 @@ Notch take_notch(App& app)
 void end_middle_button_scrolling(App& app, Hwnd window, std::string_view cls)
 {
     Platform& p = app.platform();
-    if (wheel::lies_within(p, window, app.taskform().hwnd()) || wheel::lies_within(p, window, app.vykForm3().hwnd()))
+    if (classify::lies_within(p, window, app.taskform().hwnd()) || classify::lies_within(p, window, app.vykForm3().hwnd()))
         return;
     if (cls != classify::kWordPageClass && cls != classify::kBrowserViewClass) {
         input::click(p, MouseButton::Middle);
         input::click(p, MouseButton::Middle);
-    } else if (cls == classify::kWordPageClass && !wheel::lies_within(p, window, p.foreground_window())) {
+    } else if (cls == classify::kWordPageClass && !classify::lies_within(p, window, p.foreground_window())) {
         input::click(p, MouseButton::Middle);
-        input::press(p, input::kEscape);
+        input::press(p, vk::kEscape);
     }
 }
 
@@ -67,14 +66,14 @@ void task_wheel(App& app, const Notch& notch)
     } else {
         if (left_shows(navigation))
             p.set_foreground(navigation.hwnd()); // its favourites list takes the key
-        input::press(p, notch.up ? wheel::kLeft : wheel::kRight);
+        input::press(p, notch.up ? vk::kLeft : vk::kRight);
     }
     echo(app, notch, "..hh");
 }
 
 void quick_wheel(App& app, const Notch& notch)
 {
-    input::press(app.platform(), notch.up ? wheel::kPageUp : wheel::kPageDown);
+    input::press(app.platform(), notch.up ? vk::kPageUp : vk::kPageDown);
     sibling::send(app, "page");
     echo(app, notch, "..kk");
 }
@@ -87,7 +86,7 @@ void auto_wheel(App& app, const Notch& notch, std::string_view cls)
         Tombrel& browser = app.ombrel();
         (notch.up ? browser.scrollup : browser.scrolldown).click();
     } else {
-        input::press(app.platform(), notch.up ? wheel::kUp : wheel::kDown);
+        input::press(app.platform(), notch.up ? vk::kUp : vk::kDown);
     }
     sibling::send(app, "auto");
     echo(app, notch, "..vv");

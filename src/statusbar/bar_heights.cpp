@@ -1,8 +1,9 @@
 // The bar heights: the status form as a desktop toolbar along the top edge of
 // the screen. The shell keeps maximised windows clear of the toolbar's
 // rectangle, which reaches 3 pixels below the bar.
-#include "statusbar/lifeform.h"
+#include "statusbar/status_form.h"
 
+#include "board/lifeform.h"
 #include "core/sibling_channel.h"
 
 namespace tv {
@@ -14,34 +15,36 @@ constexpr int kReservedBelowBar = 3;
 
 } // namespace
 
-void Tlifeform::large_bar()
+void StatusForm::large_bar()
 {
-    set_height(screen().height);
+    app_.lifeform().set_height(screen().height);
     set_bar_height(kLargeHeight, MoveHandle::Hidden);
 }
 
-void Tlifeform::set_bar_height(int height, MoveHandle handle)
+void StatusForm::set_bar_height(int height, MoveHandle handle)
 {
-    set_bounds(left(), top(), screen().width, height);
-    movebar.set_visible(handle == MoveHandle::Shown);
+    Tlifeform& form = app_.lifeform();
+    form.set_bounds(form.left(), form.top(), screen().width, height);
+    form.movebar.set_visible(handle == MoveHandle::Shown);
     dock_at_top();
     sibling::send(app_, "newpos");
 }
 
-void Tlifeform::dock_at_top()
+void StatusForm::dock_at_top()
 {
-    platform().register_app_bar(hwnd(), kAppBarCallbackMessage);
-    platform().place_app_bar(hwnd(), AppBarEdge::Top,
-                             Rect::from_size(0, 0, screen().width, height() + kReservedBelowBar));
+    Tlifeform& form = app_.lifeform();
+    Platform& p = app_.platform();
+    p.register_app_bar(form.hwnd(), kAppBarCallbackMessage);
+    p.place_app_bar(form.hwnd(), AppBarEdge::Top, Rect::from_size(0, 0, screen().width, form.height() + kReservedBelowBar));
 }
 
 // The bar stays on screen with no width; the desktop gets its top edge back.
-void Tlifeform::no_bar()
+void StatusForm::no_bar()
 {
-    set_width(0);
+    app_.lifeform().set_width(0);
     undock();
 }
 
-void Tlifeform::undock() { platform().remove_app_bar(hwnd()); }
+void StatusForm::undock() { app_.platform().remove_app_bar(app_.lifeform().hwnd()); }
 
 } // namespace tv

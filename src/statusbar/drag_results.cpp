@@ -1,13 +1,14 @@
 #include "statusbar/drag_results.h"
 
-#include "browser/vykform3.h"
+#include "board/cells.h"
+#include "board/escmenu.h"
+#include "board/lifeform.h"
+#include "board/pyoil.h"
+#include "board/vykform3.h"
+#include "board/vykform4.h"
 #include "core/cell.h"
+#include "core/classify.h"
 #include "core/synthetic_input.h"
-#include "mouse/classify.h"
-#include "mouse/pyoil.h"
-#include "mouse/vykform4.h"
-#include "panels/escmenu.h"
-#include "statusbar/lifeform.h"
 
 #include <array>
 #include <string_view>
@@ -15,7 +16,6 @@
 namespace tv {
 namespace {
 
-constexpr int kWindowsKey = 91, kDelete = 46;
 constexpr const char* kDragTaken = "xx drag up";
 
 // The word processor and the other document pane copy with Ctrl+C alone; a
@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, 2> kCopyWithoutMenuClasses{classify::kWor
 
 bool drag_ended(const Tlifeform& bar)
 {
-    return bar.dragflag.text() == "drag up" || bar.ListBox8.item(0) == "down/...down/";
+    return bar.dragflag.text() == "drag up" || bar.ListBox8.item(0) == token::kEasyDragHeld;
 }
 
 void drag_taken(App& app, Tlifeform& bar)
@@ -83,9 +83,9 @@ void cut_for_good(App& app, Tlifeform& bar)
     Platform& p = app.platform();
     drag_taken(app, bar);
     release_left(p);
-    p.send_key(input::kShift, KeyAction::Down);
-    input::press(p, kDelete);
-    p.send_key(input::kShift, KeyAction::Up);
+    p.send_key(vk::kShift, KeyAction::Down);
+    input::press(p, vk::kDelete);
+    p.send_key(vk::kShift, KeyAction::Up);
 }
 
 // A right release during the drag opened the application's context menu:
@@ -109,18 +109,19 @@ void wheel_drops_drag(App& app, Tlifeform& bar)
 
 } // namespace
 
-AfterDrag act_on_drag_end(App& app, Tlifeform& bar)
+AfterDrag act_on_drag_end(App& app)
 {
+    Tlifeform& bar = app.lifeform();
     if (!drag_ended(bar))
         return AfterDrag::Continue;
     Platform& p = app.platform();
     const std::string class_under_pointer = classify::class_at(p, p.cursor_pos());
     const std::string mouse_cell = app.vykForm3().caption();
-    if (p.key_down(kWindowsKey)) {
+    if (p.key_down(vk::kLWin)) {
         paste_here(app, bar);
-    } else if (p.key_down(input::kCtrl)) {
+    } else if (p.key_down(vk::kCtrl)) {
         copy_and_search(app, bar, class_under_pointer);
-    } else if (p.key_down(input::kSpace)) {
+    } else if (p.key_down(vk::kSpace)) {
         cut_for_good(app, bar);
     } else if (cell::contains(mouse_cell, "xx rightup")) {
         copy_from_context_menu(app, bar);

@@ -11,10 +11,8 @@
 
 namespace tv {
 
-class Tlifeform;
-
 enum class AfterDrag { Continue, EndTick };
 
-AfterDrag act_on_drag_end(App&, Tlifeform&);
+AfterDrag act_on_drag_end(App&);
 
 } // namespace tv

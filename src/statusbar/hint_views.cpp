@@ -1,12 +1,13 @@
 // The hint bar and the rules both web views of the status form follow: the
 // status text is the address under the mouse, and a new window is never
 // opened here but handed to the sibling browser.
-#include "statusbar/lifeform.h"
+#include "statusbar/status_form.h"
 
+#include "board/hint_template.h"
+#include "board/lifeform.h"
 #include "core/cell.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
-#include "statusbar/hint_template.h"
 
 namespace tv {
 namespace {
@@ -24,46 +25,42 @@ std::string_view searched_word(std::string_view status_text)
 
 } // namespace
 
-void Tlifeform::wire_web_view(ui::WebView& view)
-{
-    view.StatusTextChange = [this](std::string_view text) { status_text_changed(text); };
-    view.NewWindow2 = [this](bool& cancel) { new_window_requested(cancel); };
-}
-
 // Rewrites the hint view's whole document; skipped while the left button is
 // down, so a drag in progress is never disturbed (the next run applies all).
 // A document that is not ready keeps the bar's previous content.
-void Tlifeform::rebuild_hint_bar()
+void StatusForm::rebuild_hint_bar()
 {
-    if (platform().key_down(input::kLButton))
+    if (app_.platform().key_down(vk::kLButton))
         return;
+    Tlifeform& form = app_.lifeform();
     try {
-        CppWebBrowser2.write_document(hint::document(ListBox5.items()));
+        form.CppWebBrowser2.write_document(hint::document(form.ListBox5.items()));
     } catch (...) {
     }
 }
 
 // Pointing at a search link tells, in the button hint, what the left button
 // would search for, unless the hint already names the left button.
-void Tlifeform::status_text_changed(std::string_view text)
+void StatusForm::status_text_changed(std::string_view text)
 {
-    Panel32.set_text(text);
-    const std::string& line = ListBox5.item(hint::kButtonLine);
+    Tlifeform& form = app_.lifeform();
+    form.Panel32.set_text(text);
+    const std::string& line = form.ListBox5.item(hint::kButtonLine);
     if (!cell::contains(text, kSearchAddress) || cell::contains(line, "左键"))
         return;
-    ListBox5.set_item(hint::kButtonLine, line + " 左键＝搜索" + std::string(searched_word(text)));
-    settopmess.click();
+    form.ListBox5.set_item(hint::kButtonLine, line + " 左键＝搜索" + std::string(searched_word(text)));
+    form.settopmess.click();
 }
 
 // The address under the mouse opens in the sibling browser instead; the
 // sibling is started when it is not fully there.
-void Tlifeform::new_window_requested(bool& cancel)
+void StatusForm::new_window_requested(bool& cancel)
 {
     cancel = true;
-    sibling::send(app_, "vyknewurl=" + Panel32.text());
-    const Platform& p = platform();
+    sibling::send(app_, "vyknewurl=" + app_.lifeform().Panel32.text());
+    Platform& p = app_.platform();
     if (!p.find_window(sibling::kFrameClass) || !sibling::running(p))
-        platform().start_program("ee.bat", Visibility::Hidden);
+        p.start_program("ee.bat", Visibility::Hidden);
 }
 
 } // namespace tv

@@ -2,15 +2,17 @@
 // the program's own windows is only remembered in `Button5`; no form reacts to
 // it, so the right button's meaning stays with the wheel mode. Releases and
 // the wheel go on to the forms.
-#include "statusbar/lifeform.h"
+#include "statusbar/status_form.h"
+
+#include "board/lifeform.h"
 
 namespace tv {
 
-bool Tlifeform::application_message(MouseButton button, ButtonAction action)
+bool StatusForm::application_message(MouseButton button, ButtonAction action)
 {
     if (button != MouseButton::Right || action != ButtonAction::Down)
         return false;
-    Button5.set_text("rbutton");
+    app_.lifeform().Button5.set_text("rbutton");
     return true;
 }
 

@@ -1,24 +1,24 @@
 #include "statusbar/status_timer.h"
 
-#include "browser/vykform3.h"
+#include "board/cells.h"
+#include "board/inputmode.h"
+#include "board/lifeform.h"
+#include "board/m3d.h"
+#include "board/places.h"
+#include "board/vykform3.h"
+#include "board/vykform4.h"
 #include "core/cell.h"
+#include "core/classify.h"
 #include "core/history.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
-#include "ime/inputmode.h"
-#include "mouse/classify.h"
-#include "mouse/m3d.h"
-#include "mouse/vykform4.h"
-#include "mouse/wheel_modes.h"
 #include "statusbar/drag_results.h"
-#include "statusbar/lifeform.h"
 
 #include <string>
 
 namespace tv {
 namespace {
 
-constexpr int kWindowsKey = 91, kEnter = 13;
 constexpr std::size_t kHistoryLimit = 100, kHistoryKept = 10;
 constexpr int kNeighbourhoodDistance = 30;
 constexpr std::size_t kAddressMinBytes = 7;
@@ -45,8 +45,6 @@ std::string neighbourhood_run_together(const Platform& p)
 
 } // namespace
 
-StatusTimer::StatusTimer(App& app, Tlifeform& bar) : app_(app), platform_(app.platform()), bar_(bar) {}
-
 void StatusTimer::tick()
 {
     diagnostics();
@@ -56,7 +54,7 @@ void StatusTimer::tick()
     menu_close_by_windows_key();
     menu_tip();
     drag_echo();
-    if (act_on_drag_end(app_, bar_) == AfterDrag::EndTick)
+    if (act_on_drag_end(app_) == AfterDrag::EndTick)
         return;
     mirror_caption();
     address_under_pointer();
@@ -66,21 +64,21 @@ void StatusTimer::tick()
 
 void StatusTimer::diagnostics()
 {
-    app_.inputmode().Panel13.set_text(key_state(platform_, kWindowsKey) + "/r" + key_state(platform_, input::kRButton) +
-                                      "/s" + key_state(platform_, input::kSpace));
+    app_.inputmode().Panel13.set_text(key_state(platform_, vk::kLWin) + "/r" + key_state(platform_, vk::kRButton) +
+                                      "/s" + key_state(platform_, vk::kSpace));
 }
 
 // The left button confirms a copy and search: easy drag may start by Ctrl again.
 void StatusTimer::ctrl_function_taken()
 {
-    if (platform_.key_down(input::kLButton) && bar_.easydragid.text() == "ctrl function")
-        bar_.easydragid.set_text("okctrl function");
+    if (platform_.key_down(vk::kLButton) && app_.lifeform().easydragid.text() == "ctrl function")
+        app_.lifeform().easydragid.set_text("okctrl function");
 }
 
 void StatusTimer::caption_histories()
 {
-    keep_history(bar_.ListBox7, app_.vykForm3().caption());
-    keep_history(bar_.ListBox8, app_.vykForm4().caption());
+    keep_history(app_.lifeform().ListBox7, app_.vykForm3().caption());
+    keep_history(app_.lifeform().ListBox8, app_.vykForm4().caption());
 }
 
 // A right release the hook reported in the quick or auto wheel answers with
@@ -90,12 +88,12 @@ void StatusTimer::right_release_in_slow_wheel()
     TvykForm3& navigation = app_.vykForm3();
     if (navigation.caption() != "rightup ok")
         return;
-    const std::string mode = bar_.Label1.text();
+    const std::string mode = app_.lifeform().Label1.text();
     int key = 0;
     if (mode == wheel::kQuickName || mode == wheel::kAutoName)
-        key = kEnter;
+        key = vk::kEnter;
     else if (mode == wheel::kTaskName)
-        key = input::kEscape;
+        key = vk::kEscape;
     else
         return;
     navigation.set_caption("xx right");
@@ -112,12 +110,12 @@ void StatusTimer::menu_close_by_windows_key()
     Tinputmode& ime = app_.inputmode();
     ime.Panel12.set_text(std::to_string(menu_close_flag_) + "//" + classify::top_class(platform_));
     if (menu_close_flag_ == 1 && classify::contains_any(neighbourhood_run_together(platform_), classify::kMenuClasses)) {
-        input::press(platform_, input::kEscape);
+        input::press(platform_, vk::kEscape);
         menu_close_flag_ = 0;
     }
     const bool windows_released = cell::contains(ime.ListBox4.item(1), "old--91..2");
     if (windows_released && !windows_release_answered_) {
-        input::press(platform_, input::kEscape);
+        input::press(platform_, vk::kEscape);
         menu_close_flag_ = 0;
     }
     windows_release_answered_ = windows_released;
@@ -127,39 +125,39 @@ void StatusTimer::menu_close_by_windows_key()
 void StatusTimer::menu_tip()
 {
     if (app_.m3d().caption() != "old--pop") {
-        bar_.menutip.hide();
+        app_.lifeform().menutip.hide();
         return;
     }
     if (cell::contains(app_.vykForm3().caption(), "rightup"))
-        bar_.menutip.show();
+        app_.lifeform().menutip.show();
 }
 
 void StatusTimer::drag_echo()
 {
     ui::Panel& echo = app_.inputmode().dragmess;
-    if (platform_.key_down(input::kLButton) && echo.text() == "ss")
+    if (platform_.key_down(vk::kLButton) && echo.text() == "ss")
         echo.set_text("qqss");
 }
 
-void StatusTimer::mirror_caption() { bar_.Panel37.set_text(bar_.caption()); }
+void StatusTimer::mirror_caption() { app_.lifeform().Panel37.set_text(app_.lifeform().caption()); }
 
 // An address waiting in `Panel10` opens when the left button is pressed: in the
 // sibling browser when it runs, otherwise with the shell (web addresses only).
 void StatusTimer::address_under_pointer()
 {
-    const std::string address = bar_.Panel10.text();
-    if (address.size() < kAddressMinBytes || !platform_.key_down(input::kLButton))
+    const std::string address = app_.lifeform().Panel10.text();
+    if (address.size() < kAddressMinBytes || !platform_.key_down(vk::kLButton))
         return;
     if (platform_.find_window(sibling::kFrameClass))
         sibling::send(app_, "vyknewurl=" + address);
     else
         platform_.open_address(address);
-    bar_.Panel10.set_text("");
+    app_.lifeform().Panel10.set_text("");
 }
 
 void StatusTimer::candidate_window()
 {
-    bar_.Panel24.set_text(platform_.find_window(kPhoneticCandidateClass) ? "ff cand" : "no cand");
+    app_.lifeform().Panel24.set_text(platform_.find_window(kPhoneticCandidateClass) ? "ff cand" : "no cand");
 }
 
 // Something else covers the top-left corner: the bar comes back on top at
@@ -167,16 +165,16 @@ void StatusTimer::candidate_window()
 // is up (they may cover it for a while).
 void StatusTimer::keep_bar_on_top()
 {
-    if (wheel::lies_within(platform_, platform_.window_from_point({1, 1}), bar_.hwnd()))
+    if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), app_.lifeform().hwnd()))
         return;
     const TvykForm3& navigation = app_.vykForm3();
     const bool navigation_hidden = !navigation.visible() || navigation.left() < 0;
     const bool dialog_open = platform_.find_window(kDialogClass) != 0;
-    const bool at_origin = bar_.left() == 0 && bar_.top() == 0;
+    const bool at_origin = app_.lifeform().left() == 0 && app_.lifeform().top() == 0;
     if (at_origin && !(navigation_hidden && !dialog_open))
         return;
-    bar_.set_topmost(Topmost::Yes);
-    bar_.set_bounds(0, 0, platform_.screen_size().width, bar_.height());
+    app_.lifeform().set_topmost(Topmost::Yes);
+    app_.lifeform().set_bounds(0, 0, platform_.screen_size().width, app_.lifeform().height());
 }
 
 } // namespace tv

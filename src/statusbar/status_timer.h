@@ -12,8 +12,9 @@ class Tlifeform;
 
 class StatusTimer {
 public:
-    StatusTimer(App&, Tlifeform&);
+    explicit StatusTimer(App& app) : app_(app), platform_(app.platform()) {}
 
+    // `lifeform.Timer1`.
     void tick();
 
 private:
@@ -31,7 +32,6 @@ private:
 
     App& app_;
     Platform& platform_;
-    Tlifeform& bar_;
     int menu_close_flag_ = 0;
     // The released Windows key has already been answered with one Esc.
     bool windows_release_answered_ = false;

@@ -85,11 +85,13 @@ Control* Form::control_at(Point p) const
 void Form::on_mouse_move(Point p)
 {
     Control* c = control_at(p);
-    if (c == hovered_)
-        return;
-    hovered_ = c;
-    if (c)
-        c->hover();
+    if (c != hovered_) {
+        hovered_ = c;
+        if (c)
+            c->hover();
+    }
+    if (on_pointer_moved)
+        on_pointer_moved(p);
 }
 
 void Form::on_mouse_leave() { hovered_ = nullptr; }
@@ -112,9 +114,14 @@ void Form::on_button(MouseButton b, ButtonAction a, Point p)
     pressed_ = nullptr;
 }
 
+// A key goes to the control with the focus, else to the one under the pointer.
 void Form::on_key(int vk, KeyAction a)
 {
-    if (a == KeyAction::Down && hovered_ && hovered_->on_key)
+    if (a != KeyAction::Down)
+        return;
+    if (focused_ && focused_->on_key)
+        focused_->on_key(vk);
+    else if (hovered_ && hovered_->on_key)
         hovered_->on_key(vk);
 }
 
@@ -150,8 +157,8 @@ std::vector<PaintItem> Form::paint_items() const
     return items;
 }
 
-Timer::Timer(Form& owner, std::string name, int interval_ms, bool enabled, std::function<void()> on_timer)
-    : owner_(owner), name_(std::move(name)), interval_ms_(interval_ms), on_timer_(std::move(on_timer))
+Timer::Timer(Form& owner, std::string name, int interval_ms, bool enabled)
+    : owner_(owner), name_(std::move(name)), interval_ms_(interval_ms)
 {
     owner_.register_timer(this);
     set_enabled(enabled);
@@ -186,8 +193,10 @@ void Timer::set_interval(int ms)
 
 void Timer::fire()
 {
+    if (!on_timer)
+        return;
     try {
-        on_timer_();
+        on_timer();
     } catch (...) {
         // A failing handler ends its tick; the next tick runs normally.
     }

@@ -70,6 +70,8 @@ public:
     // Close: runs on_close; the roster decides what closing the main form means.
     void close();
     std::function<void()> on_close;
+    // Every pointer move over the form, after its controls saw it.
+    std::function<void(Point)> on_pointer_moved;
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(std::string_view name) const;
@@ -116,11 +118,11 @@ private:
     MessageFilter message_filter_;
 };
 
-// A form's periodic timer. Its handler runs on the UI thread; an error inside
-// the handler ends that tick only.
+// A form's periodic timer. Its handler, bound once when the form is created,
+// runs on the UI thread; an error inside the handler ends that tick only.
 class Timer {
 public:
-    Timer(Form& owner, std::string name, int interval_ms, bool enabled, std::function<void()> on_timer);
+    Timer(Form& owner, std::string name, int interval_ms, bool enabled);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
     ~Timer();
@@ -131,13 +133,14 @@ public:
     void set_enabled(bool);
     void set_interval(int ms);
 
+    std::function<void()> on_timer;
+
 private:
     void fire();
 
     Form& owner_;
     std::string name_;
     int interval_ms_;
-    std::function<void()> on_timer_;
     TimerId id_ = 0;
 };
 

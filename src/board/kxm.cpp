@@ -1,0 +1,23 @@
+#include "board/kxm.h"
+
+#include "board/places.h"
+
+namespace tv {
+
+Tkxm::Tkxm(Platform& platform, ui::CellObserver* observer)
+    : ui::Form(platform, {"kxm", "Tkxm", "kxm", centred(platform, 284, 173), Visibility::Hidden, Topmost::No, 0}, observer),
+      ListBox1(*this, "ListBox1"),
+      ListBox2(*this, "ListBox2", std::vector<std::string>(10)),
+      Panel1(*this, "Panel1"),
+      Panel4(*this, "Panel4"),
+      Panel5(*this, "Panel5"),
+      Panel6(*this, "Panel6"),
+      Panel7(*this, "Panel7"),
+      Panel17(*this, "Panel17"),
+      pyoilcap(*this, "pyoilcap"),
+      quickmenu(*this, "quickmenu", ui::ControlKind::CheckBox, "", false),
+      Timer1(*this, "Timer1", 10, false)
+{
+}
+
+} // namespace tv

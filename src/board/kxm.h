@@ -1,0 +1,36 @@
+// The form `kxm`: the keyboard mouse pad. It also holds the key history.
+#pragma once
+
+#include "ui/form.h"
+
+namespace tv {
+
+class Tkxm : public ui::Form {
+public:
+    Tkxm(Platform&, ui::CellObserver*);
+
+    // Caption: "find" / "xx find" while the pad searches (the main loop presses
+    // Shift after a left release in "find"; holding ; is ignored in "xx find").
+
+    // The key history: recent distinct values of the keyboard-event cell,
+    // newest first, mirrored in `inputmode.ListBox4`. The main loop keeps it;
+    // the Alt gestures and double Ctrl read and mark its entries.
+    ui::ListBox ListBox1;
+    // Lines 7 and 8: whether the window under the pointer and its parent are
+    // visible (main loop, every tick).
+    ui::ListBox ListBox2;
+    ui::Panel Panel1;
+    ui::Panel Panel4;   // "old--cap" when the left button went down
+    ui::Panel Panel5;   // Num Lock "on"/"off" while Caps Lock or B is held
+    ui::Panel Panel6;   // the last Alt gesture: "altwin", "alt2"
+    ui::Panel Panel7;
+    ui::Panel Panel17;
+    ui::Panel pyoilcap; // a copy of the keyboard-event cell
+    ui::Check quickmenu; // two right-Alt taps toggle it: the options form parks further away
+
+    // The pad's 10 ms work while it is open; the mode engine stops it when
+    // Caps Lock or N is held.
+    ui::Timer Timer1;
+};
+
+} // namespace tv

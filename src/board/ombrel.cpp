@@ -1,0 +1,50 @@
+#include "board/ombrel.h"
+
+#include "board/places.h"
+
+namespace tv {
+namespace {
+
+constexpr std::uint32_t kEdgeBarGreen = 0x008000, kEdgeMarkBlue = 0xFF0000; // 0x00BBGGRR
+
+} // namespace
+
+std::vector<std::string> first_movement_samples()
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < 10; ++i)
+        items.push_back(std::to_string(i));
+    return items;
+}
+
+Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
+    : ui::Form(platform, {"ombrel", "Tombrel", "myright", Rect::from_size(kParkedLeft, 0, 800, 600), Visibility::Hidden, Topmost::No, 0}, observer),
+      Timer1(*this, "Timer1", 40, false),
+      Button41(*this, "Button41"),
+      rtmenu(*this, "rtmenu"),
+      rflag(*this, "rflag"),
+      midmess(*this, "midmess"),
+      LBox2(*this, "LBox2"),
+      LBox3(*this, "LBox3"),
+      cmdup(*this, "cmdup", "cmdup"),
+      cmddown(*this, "cmddown", "cmddown"),
+      cmdautoscroll(*this, "cmdautoscroll", "cmdautoscroll"),
+      cmdwindowselect(*this, "cmdwindowselect", "cmdwindowselect"),
+      cmdvykform3proc(*this, "cmdvykform3proc", "cmdvykform3proc"),
+      Pan25(*this, "Pan25"),
+      hbar(*this, "hbar"),
+      Panel3(*this, "Panel3"),
+      oldrightpos(*this, "oldrightpos"),
+      right2(*this, "right2"),
+      scrollup(*this, "scrollup"),
+      scrolldown(*this, "scrolldown")
+{
+    platform.set_ex_style(hwnd(), platform.ex_style(hwnd()) | kExToolWindow);
+    LBox2.set_items(first_movement_samples());
+    LBox3.set_items(first_movement_samples());
+    Pan25.set_color(kEdgeBarGreen);
+    hbar.set_color(kEdgeMarkBlue);
+    hbar.set_bounds(0, 0, 9, 18);
+}
+
+} // namespace tv

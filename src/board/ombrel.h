@@ -1,0 +1,53 @@
+// The form `ombrel`: the internal browser. Its 40 ms timer runs the wheel-mode
+// engine; its lists hold the pointer's movement history.
+#pragma once
+
+#include "board/cells.h"
+#include "board/tick_cost.h"
+#include "ui/form.h"
+
+namespace tv {
+
+class Tombrel : public ui::Form {
+public:
+    Tombrel(Platform&, ui::CellObserver*);
+
+    // The mode engine's 40 ms timer; the main loop switches it on, the settings form off while open.
+    ui::Timer Timer1;
+
+    ui::Button Button41; // "返回" once the start command ran: the edge bar may be placed
+    ui::Panel rtmenu;    // the right menu: while shown (left > 0) the mode is kept
+    ui::Panel rflag;
+    ui::Panel midmess;
+    // The movement history, newest first: x in LBox2, y in LBox3 (mode engine).
+    ui::ListBox LBox2;
+    ui::ListBox LBox3;
+    ui::Button cmdup;
+    ui::Button cmddown;
+    ui::Button cmdautoscroll;
+    ui::Button cmdwindowselect;
+    ui::Button cmdvykform3proc;
+
+    // The edge indicator: a green bar at the right screen edge while the last
+    // selecting movement was vertical, with the blue mark `hbar` inside.
+    ui::Panel Pan25;
+    ui::Panel hbar;
+    ui::Panel Panel3;      // the navigation panel: while shown the wheel turns the browser's pages
+    ui::Panel oldrightpos; // its position: the last right press, the anchor of an automatic scroll
+
+    // The right-button dispatch, clicked at the start of every mode-engine
+    // tick; the super right-click will be bound to it.
+    ui::Button right2;
+    // Automatic scrolling of the page under the pointer, clicked by the wheel
+    // dispatch in the auto wheel over a web page; automatic scrolling will be bound to them.
+    ui::Button scrollup;
+    ui::Button scrolldown;
+
+    AutoScroll auto_scroll = AutoScroll::Idle;
+    TickCost mode_engine_cost; // what the mode engine's ticks cost, for the diagnostics dump
+};
+
+// The ten samples "0" to "9" both movement lists start with.
+std::vector<std::string> first_movement_samples();
+
+} // namespace tv

@@ -1,0 +1,56 @@
+// The main form `pyoil`: owner of the input hook library, of the main loop's
+// timers and of the keyboard-event cell.
+//
+// It stays hidden for the whole run. Its pictures shape its window (cyan-keyed
+// pixels are cut away).
+#pragma once
+
+#include "board/tick_cost.h"
+#include "ui/form.h"
+
+namespace tv {
+
+class Tpyoil : public ui::Form {
+public:
+    Tpyoil(Platform&, ui::CellObserver*);
+
+    // Caption: the keyboard-event cell. The input hook writes the key tokens
+    // ("key--65", "old--18up", ...); the main loop reads it into the key
+    // history and overwrites it ("old--cap", "old--move", ...).
+
+    ui::Image Image1; // the form's outline
+    ui::Image Image3; // the overlay whose cut pixels `dispall` removes
+    ui::Image Image4;
+    ui::Label Label2; // the fuchsia start label; the main loop moves it away
+    ui::Label Label4;
+    ui::Label Label5;
+    ui::Label Label7; // command-line argument 1; "auto" ends the first tick early, then "ok auto"
+
+    // Input-method composition classes; the chosen one is copied into Panel6.
+    ui::ListBox ListBox3;
+    ui::ListBox ListBox4; // installed input methods
+    ui::ListBox LBox2;    // the still counter's two position slots "x,y"
+    ui::Panel Panel1;
+    ui::Panel Panel3;
+    ui::Panel Panel6; // the composition class chosen in ListBox3
+    ui::Panel Panel8; // the keyboard-event cell as the main loop last read it
+    ui::Panel Panel9; // the same
+    ui::Panel ddstr;  // "tt1" while a menu is open (main loop); shown in the diagnostics
+
+    // Hidden command buttons other forms run.
+    ui::Button dispall;  // shape the window by the overlay
+    ui::Button Button2;  // shape by the outline, hide and park
+    ui::Button getsrf;
+    ui::Button srftt;    // switch the keyboard hook by `FormMain.srfbl`
+    ui::Button sbtt;     // switch the mouse hook by `FormMain.sbbl`
+    ui::Button inputhz;
+    ui::Button easydrag; // start an easy drag
+    ui::Button Button1;  // close the program
+
+    ui::Timer Timer1; // the main loop, 50 ms; the settings form stops it while open
+    ui::Timer Timer2; // the still counter, 100 ms
+
+    TickCost main_loop_cost; // what the main loop's ticks cost, for the diagnostics dump
+};
+
+} // namespace tv

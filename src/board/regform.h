@@ -1,0 +1,23 @@
+// The form `regform`: holder of the program folder, the settings list and the
+// command channel to the sibling browser. Its caption is the channel's outbox
+// and inbox: the program writes commands ("newpos", "vyknewurl=...", ...), the
+// sibling writes requests ("filecmd=...") that the main loop answers.
+#pragma once
+
+#include "ui/form.h"
+
+namespace tv {
+
+class Tregform : public ui::Form {
+public:
+    Tregform(Platform&, ui::CellObserver*);
+
+    ui::Edit oldpath;     // the program folder, with a trailing backslash
+    ui::ListBox ListBox2; // the settings list at run time, loaded from "发行软件.txt" at creation
+    ui::Edit dy;          // the automatic scroll's speed in pixels (settings line 9)
+    ui::Button cmdstart;  // the start command: the quick menu and navigation panel created, the bar's first words
+
+    ui::Timer Timer1; // 30 ms, on from creation: runs the start command once and keeps the browser form parked
+};
+
+} // namespace tv

@@ -1,0 +1,18 @@
+// The form `taskform`: the task manager. While it is shown over a hidden
+// navigation panel the main loop leaves the mode engine as it is; a shown task
+// form at start-up takes the options form's place.
+#pragma once
+
+#include "ui/form.h"
+
+namespace tv {
+
+class Ttaskform : public ui::Form {
+public:
+    Ttaskform(Platform&, ui::CellObserver*);
+
+    ui::Button pf4; // the web button: brings up or starts the sibling browser
+    ui::Button pf9; // ends the program
+};
+
+} // namespace tv

@@ -1,0 +1,22 @@
+// The form `vykForm3`: the navigation and favourites panel. Its caption is the
+// mouse-event cell: the input hook writes "down/BUTTON//x,y", "ystop wheel=///"
+// or "ystop wheel=...", "rightup"; the wheel dispatch consumes a notch (""),
+// the status timer answers "rightup ok" ("xx right"), the drag results spoil
+// it ("xx search"); the sibling browser reads it ("vykcmdshowie").
+#pragma once
+
+#include "ui/form.h"
+
+namespace tv {
+
+class TvykForm3 : public ui::Form {
+public:
+    TvykForm3(Platform&, ui::CellObserver*);
+
+    ui::Panel Panel1;    // the pointer position, x "//" y (mode engine)
+    ui::Panel hbar;      // shown in the auto wheel
+    ui::Panel pagecmd;   // shown in the quick wheel: the wheel pages
+    ui::Panel scrollcmd; // shown in the auto wheel: the wheel scrolls
+};
+
+} // namespace tv

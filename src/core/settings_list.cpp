@@ -1,0 +1,55 @@
+#include "core/settings_list.h"
+
+#include "board/regform.h"
+#include "board/setform.h"
+#include "core/app.h"
+#include "core/colour_names.h"
+#include "platform/lines.h"
+
+namespace tv::settings {
+
+std::string value(const ui::ListBox& list, std::size_t line)
+{
+    const std::string& item = list.item(line);
+    return item.size() > kKeyBytes ? item.substr(kKeyBytes) : std::string();
+}
+
+void load_runtime_list(App& app)
+{
+    Tregform& regform = app.regform();
+    if (const auto bytes = app.platform().read_file(kFileName))
+        regform.ListBox2.set_items(split_lines(*bytes));
+    regform.dy.set_text(value(regform.ListBox2, kScrollStepLine));
+}
+
+bool save(Platform& platform, const std::vector<std::string>& items)
+{
+    return platform.write_file_atomic(kFileName, join_crlf(items));
+}
+
+void show_line_colour(Tsetform& form, std::size_t line, std::uint32_t colour)
+{
+    if (ui::Panel* sample = form.sample_of_line(line))
+        sample->set_color(colour);
+    if (ui::Label* label = form.label_of_line(line))
+        label->set_font_color(colour);
+}
+
+void apply_colour_lines(App& app)
+{
+    const ui::ListBox& runtime = app.regform().ListBox2;
+    for (std::size_t line = kFirstColourLine; line <= kLastColourLine; ++line)
+        if (const auto colour = string_to_colour(value(runtime, line)))
+            show_line_colour(app.setform(), line, *colour);
+}
+
+void refresh_editable_copy(App& app)
+{
+    Tsetform& form = app.setform();
+    if (form.editable_copy_filled)
+        return;
+    form.editable_copy_filled = true;
+    form.ListBox1.set_items(app.regform().ListBox2.items());
+}
+
+} // namespace tv::settings

@@ -1,0 +1,61 @@
+// The composition root: owns every behaviour and binds it, as each form is
+// created, to the form's timers, commands and handlers. Fixed wiring is a
+// direct call; nothing here chooses at run time.
+#pragma once
+
+#include "core/app.h"
+#include "core/start_command.h"
+#include "mouse/main_form.h"
+#include "mouse/main_loop.h"
+#include "mouse/mode_engine.h"
+#include "settings/options_menu.h"
+#include "settings/settings_form.h"
+#include "statusbar/status_form.h"
+#include "statusbar/status_timer.h"
+
+namespace tv {
+
+class Wiring : public FormBinder {
+public:
+    explicit Wiring(App&);
+
+    void created(Tpyoil&) override;
+    void created(TFormMain&) override;
+    void created(Tkxm&) override;
+    void created(Tmodeform&) override {}
+    void created(Tregform&) override;
+    void created(Tinputmode&) override {}
+    void created(TvykForm3&) override {}
+    void created(Tombrel&) override;
+    void created(Trqmenu&) override {}
+    void created(Ttaskform&) override;
+    void created(Tkxmm&) override {}
+    void created(Tlifeform&) override;
+    void created(Tsetform&) override;
+    void created(Tm3d&) override {}
+    void created(TsrfForm&) override {}
+    void created(TvykForm4&) override {}
+    void created(Timemess&) override {}
+    void created(Tescmenu&) override {}
+
+    bool application_message(MouseButton, ButtonAction) override;
+
+    SettingsForm& settings_form() { return settings_form_; }
+
+private:
+    // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
+    void keyboard_pad_tick() {}
+
+    App& app_;
+    MainForm main_form_;
+    MainLoop main_loop_;
+    OptionsMenu options_menu_;
+    StartCommand start_command_;
+    ModeEngine mode_engine_;
+    StatusForm status_form_;
+    StatusTimer status_timer_;
+    SettingsForm settings_form_;
+    bool status_form_created_ = false;
+};
+
+} // namespace tv
