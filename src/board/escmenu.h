@@ -17,8 +17,8 @@ public:
     // (drag results), which the main loop takes.
     ui::Panel Panel8;
     ui::Edit Edit1; // the address the clipboard search opened
-    ui::Edit Edit2;
-    ui::Panel plan;
+    ui::Edit Edit2;  // "备忘录 秘密日记" once Esc opened the menu
+    ui::Panel plan;  // hidden when the right button parks the menu
 };
 
 } // namespace tv

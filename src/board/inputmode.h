@@ -14,12 +14,12 @@ public:
 
     ui::ListBox ListBox4; // a mirror of the key history (`kxm.ListBox1`); the status timer reads line 1
     ui::ListBox ListBox5;
-    ui::Panel Panel5;
+    ui::Panel Panel5;   // Panel5, imetip, pytip: the input-method companion's cells; not written yet
     ui::Panel Panel6;   // the input method's description; the main loop reads it every tick
     ui::Panel Panel12;  // the status timer's menu-close flag and the class on top
     ui::Panel Panel13;  // the status timer's key states: left Windows key, right button, Space
     ui::Panel imetip;
-    ui::Panel pytip;
+    ui::Panel pytip;    // "searchime": a request to find the input method
     ui::Panel dragmess; // drag echo: "dt=" + the drag count, "alt2", "ss"/"qqss"
 };
 

@@ -19,12 +19,12 @@ public:
     // Lines 7 and 8: whether the window under the pointer and its parent are
     // visible (main loop, every tick).
     ui::ListBox ListBox2;
-    ui::Panel Panel1;
+    ui::Panel Panel1;   // the blind selection's cells (input-method companion); not written yet
     ui::Panel Panel4;   // "old--cap" when the left button went down
     ui::Panel Panel5;   // Num Lock "on"/"off" while Caps Lock or B is held
     ui::Panel Panel6;   // the last Alt gesture: "altwin", "alt2"
-    ui::Panel Panel7;
-    ui::Panel Panel17;
+    ui::Panel Panel7;   // input-method companion cell; not written yet
+    ui::Panel Panel17;  // the blind state in decimal (input-method companion); not written yet
     ui::Panel pyoilcap; // a copy of the keyboard-event cell
     ui::Check quickmenu; // two right-Alt taps toggle it: the options form parks further away
 

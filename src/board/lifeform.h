@@ -27,10 +27,10 @@ public:
     ui::Label Label8; // the release title (settings line 6), written at start-up completion
     ui::Panel upmess;    // the wheel-up hint (mode engine)
     ui::Panel downmess;  // the wheel-down hint
-    ui::Panel leftmess;
+    ui::Panel leftmess;  // the left-button hint
     ui::Panel rightmess; // the right-button hint
     ui::Panel status;    // the last notch's direction and action, e.g. "///..hh" (wheel dispatch)
-    ui::Panel Panel20;
+    ui::Panel Panel20;   // Panel20 and windmess sit at (0, 0) of the bar
     ui::Panel windmess;
     ui::Panel Panel33; // the still counter (main loop)
     ui::Panel Panel34; // the main loop's diagnostics line
@@ -45,15 +45,15 @@ public:
     ui::Panel easydragid; // "ctrl function" after a copy-and-search; a left press makes it "okctrl function"
     ui::Panel dragflag;   // "drag up" when the key pad's drag ended; "xx drag up" / "qq drag up" once handled
     ui::Panel srfboard; // the selection board
-    ui::Panel srftip1;
-    ui::Panel srftip2;
+    ui::Panel srftip1;  // selection tips: srftip1 shows while the keyboard cell is not a "key--" one,
+    ui::Panel srftip2;  // srftip2 and srftip3 while it is (input-method companion)
     ui::Panel srftip3;
     ui::Panel menutip;  // the menu keys, shown while a menu opened by the right button is up
     ui::Panel movebar;  // the move handle of the tiny bar; the bar's colour is the direction's
     ui::Button Button5; // "rbutton": the last right press inside the program's own windows;
                         // as a command it captures the mouse for the form
     ui::Button Button6; // releases the mouse
-    ui::Panel Panel25;
+    ui::Panel Panel25;  // the auto bar; a click on it or on srfboard hides it
     ui::Panel mup;      // colour swatches: a click chooses their colour
     ui::Panel mdown;
     ui::Label Label9;   // ">>": pointing at it pops up the options menu

@@ -17,11 +17,12 @@ public:
 
     ui::Button Button41; // "返回" once the start command ran: the edge bar may be placed
     ui::Panel rtmenu;    // the right menu: while shown (left > 0) the mode is kept
-    ui::Panel rflag;
-    ui::Panel midmess;
+    ui::Panel rflag;     // the right quick menu's flag ("xx right menu"); not written yet
+    ui::Panel midmess;   // "mdown sys" when a middle press is prepared for the hook; not written yet
     // The movement history, newest first: x in LBox2, y in LBox3 (mode engine).
     ui::ListBox LBox2;
     ui::ListBox LBox3;
+    // Commands of automatic scrolling and the browser; not bound yet.
     ui::Button cmdup;
     ui::Button cmddown;
     ui::Button cmdautoscroll;

@@ -20,17 +20,17 @@ public:
 
     ui::Image Image1; // the form's outline
     ui::Image Image3; // the overlay whose cut pixels `dispall` removes
-    ui::Image Image4;
+    ui::Image Image4;    // a small plain picture; releasing it or Image1 closes (non-left) or folds the form
     ui::Label Label2; // the fuchsia start label; the main loop moves it away
-    ui::Label Label4;
+    ui::Label Label4; // pressing it or Label7 moves the form and the key pad off the screen
     ui::Label Label5;
     ui::Label Label7; // command-line argument 1; "auto" ends the first tick early, then "ok auto"
 
     // Input-method composition classes; the chosen one is copied into Panel6.
     ui::ListBox ListBox3;
-    ui::ListBox ListBox4; // installed input methods
+    ui::ListBox ListBox4; // installed input methods (`getsrf`, with `rqmenu.ListBox2`)
     ui::ListBox LBox2;    // the still counter's two position slots "x,y"
-    ui::Panel Panel1;
+    ui::Panel Panel1; // input-method companion cells; not written yet
     ui::Panel Panel3;
     ui::Panel Panel6; // the composition class chosen in ListBox3
     ui::Panel Panel8; // the keyboard-event cell as the main loop last read it
@@ -40,10 +40,10 @@ public:
     // Hidden command buttons other forms run.
     ui::Button dispall;  // shape the window by the overlay
     ui::Button Button2;  // shape by the outline, hide and park
-    ui::Button getsrf;
+    ui::Button getsrf;   // refresh the installed input methods (input-method companion; not bound yet)
     ui::Button srftt;    // switch the keyboard hook by `FormMain.srfbl`
     ui::Button sbtt;     // switch the mouse hook by `FormMain.sbbl`
-    ui::Button inputhz;
+    ui::Button inputhz;  // input-method companion command; not bound yet
     ui::Button easydrag; // start an easy drag
     ui::Button Button1;  // close the program
 

@@ -11,7 +11,7 @@ class Trqmenu : public ui::Form {
 public:
     Trqmenu(Platform&, ui::CellObserver*);
 
-    ui::ListBox ListBox2;
+    ui::ListBox ListBox2; // the installed keyboard layouts (`pyoil.getsrf`)
     // Lines 0 to 3 the classes around the pointer while line 4 reads "test";
     // line 5 the class under the pointer (mode engine, every tick).
     ui::ListBox ListBox1;
