@@ -3,6 +3,8 @@
 // sends, which is logged and fed back through the hook as Windows would.
 #include "platform/sim/sim_desktop.h"
 
+#include "hook/hook_contract.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -61,6 +63,23 @@ const char* mouse_name(MouseInput m)
     return "?";
 }
 
+// The simulated desktop's side of the hook contract: the caption and the cells
+// are its own windows' titles, set at once.
+class SimHookDesk final : public hook::HookDesk {
+public:
+    explicit SimHookDesk(SimDesktop& desktop) : desktop_(desktop) {}
+
+    std::string state_caption() override { return desktop_.title(desktop_.find_window(hook::kStateWindowClass)); }
+
+    void deliver(hook::Cell cell, std::string_view token) override
+    {
+        desktop_.set_title(desktop_.find_window(hook::cell_class(cell)), token);
+    }
+
+private:
+    SimDesktop& desktop_;
+};
+
 } // namespace
 
 std::string InputRecord::describe() const
@@ -114,12 +133,8 @@ void SimDesktop::feed_hook(const hook::RawEvent& e)
     const bool is_key = e.kind == hook::RawKind::KeyDown || e.kind == hook::RawKind::KeyUp;
     if (is_key ? !keyboard_hook_ : !mouse_hook_)
         return;
-    hook::HookState state;
-    state.right_button_owned = title(find_window("Tinputmode")) == "myright";
-    const hook::Output out = tokenizer_.feed(e, state);
-    for (const hook::Delivery& d : out.deliveries)
-        set_title(find_window(hook::cell_class(d.cell)), d.token);
-    last_verdict_ = out.verdict;
+    SimHookDesk desk(*this);
+    last_verdict_ = hook::handle(tokenizer_, e, desk);
 }
 
 Hwnd SimDesktop::own_window_at(Point p) const
