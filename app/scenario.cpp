@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <istream>
+#include <iterator>
 #include <ostream>
 
 namespace tv {
@@ -33,6 +34,19 @@ std::optional<int> integer(const std::string& word)
     }
 }
 
+// The words from `from` on, each an integer.
+std::optional<std::vector<int>> integers(const std::vector<std::string>& words, std::size_t from)
+{
+    std::vector<int> values;
+    for (std::size_t i = from; i < words.size(); ++i) {
+        auto v = integer(words[i]);
+        if (!v)
+            return std::nullopt;
+        values.push_back(*v);
+    }
+    return values;
+}
+
 std::optional<MouseButton> button_named(const std::string& word)
 {
     if (word == "left")
@@ -43,6 +57,31 @@ std::optional<MouseButton> button_named(const std::string& word)
         return MouseButton::Middle;
     return std::nullopt;
 }
+
+std::optional<ButtonAction> button_action_named(const std::string& word)
+{
+    if (word == "down")
+        return ButtonAction::Down;
+    if (word == "up")
+        return ButtonAction::Up;
+    return std::nullopt;
+}
+
+std::optional<KeyAction> key_action_named(const std::string& word)
+{
+    if (word == "down")
+        return KeyAction::Down;
+    if (word == "up")
+        return KeyAction::Up;
+    return std::nullopt;
+}
+
+constexpr int kWheelNotch = 120;
+constexpr std::size_t kAnyCount = static_cast<std::size_t>(-1);
+
+// Whether a verb runs the program first, started without arguments if it is
+// not running yet.
+enum class Needs { Nothing, Program };
 
 } // namespace
 
@@ -139,84 +178,155 @@ bool ScenarioRunner::start(std::vector<std::string> args)
     return true;
 }
 
-bool ScenarioRunner::run_line(std::string_view line)
+bool ScenarioRunner::not_understood(const Line& line) { return fail("not understood: " + std::string(line.text)); }
+
+struct ScenarioRunner::Verb {
+    std::string_view name;
+    std::size_t min_args; // the words after the verb
+    std::size_t max_args;
+    Needs needs;
+    bool (ScenarioRunner::*run)(const Line&);
+
+    bool takes(std::size_t args) const { return args >= min_args && args <= max_args; }
+};
+
+const ScenarioRunner::Verb* ScenarioRunner::verb_named(std::string_view name)
 {
-    const std::vector<std::string> w = scenario_words(line);
-    if (w.empty() || w[0].starts_with("#"))
-        return true;
-    const std::string& verb = w[0];
-    if (verb == "start")
-        return start({w.begin() + 1, w.end()});
-    if (verb == "no-library" && w.size() == 2) {
-        desktop_.remove_library(utf8_to_cp936(w[1]));
-        return true;
-    }
-    if (!app_ && !start({}))
-        return false;
-
-    auto ints = [&](std::size_t from, std::size_t n) -> std::optional<std::vector<int>> {
-        if (w.size() != from + n)
-            return std::nullopt;
-        std::vector<int> values;
-        for (std::size_t i = from; i < from + n; ++i) {
-            auto v = integer(w[i]);
-            if (!v)
-                return std::nullopt;
-            values.push_back(*v);
-        }
-        return values;
+    static const Verb verbs[] = {
+        {"start", 0, kAnyCount, Needs::Nothing, &ScenarioRunner::verb_start},
+        {"no-library", 1, 1, Needs::Nothing, &ScenarioRunner::verb_no_library},
+        {"advance", 1, 1, Needs::Program, &ScenarioRunner::verb_advance},
+        {"move", 2, 2, Needs::Program, &ScenarioRunner::verb_move},
+        {"wheel", 1, 1, Needs::Program, &ScenarioRunner::verb_wheel},
+        {"button", 2, 2, Needs::Program, &ScenarioRunner::verb_button},
+        {"click", 1, 1, Needs::Program, &ScenarioRunner::verb_click},
+        {"key", 1, 2, Needs::Program, &ScenarioRunner::verb_key},
+        {"window", 6, 6, Needs::Program, &ScenarioRunner::verb_window},
+        {"caption", 2, 2, Needs::Program, &ScenarioRunner::verb_caption},
+        {"expect", 2, 2, Needs::Program, &ScenarioRunner::verb_expect},
+        {"dump", 0, 0, Needs::Program, &ScenarioRunner::verb_dump},
     };
+    const auto it = std::find_if(std::begin(verbs), std::end(verbs), [&](const Verb& v) { return v.name == name; });
+    return it == std::end(verbs) ? nullptr : it;
+}
 
-    if (verb == "advance") {
-        if (auto v = ints(1, 1)) {
-            desktop_.advance((*v)[0]);
-            return true;
-        }
-    } else if (verb == "move") {
-        if (auto v = ints(1, 2)) {
-            desktop_.user_move({(*v)[0], (*v)[1]});
-            return true;
-        }
-    } else if (verb == "wheel" && w.size() == 2 && (w[1] == "up" || w[1] == "down")) {
-        desktop_.user_wheel(w[1] == "up" ? 120 : -120);
+bool ScenarioRunner::run_line(std::string_view text)
+{
+    const Line line{text, scenario_words(text)};
+    if (line.words.empty() || line.words[0].starts_with("#"))
         return true;
-    } else if (verb == "button" && w.size() == 3 && button_named(w[1]) && (w[2] == "down" || w[2] == "up")) {
-        desktop_.user_button(*button_named(w[1]), w[2] == "down" ? ButtonAction::Down : ButtonAction::Up);
-        return true;
-    } else if (verb == "click" && w.size() == 2 && button_named(w[1])) {
-        desktop_.user_button(*button_named(w[1]), ButtonAction::Down);
-        desktop_.user_button(*button_named(w[1]), ButtonAction::Up);
-        return true;
-    } else if (verb == "key" && (w.size() == 2 || w.size() == 3)) {
-        auto code = integer(w[1]);
-        if (code && w.size() == 2) {
-            desktop_.user_key(*code, KeyAction::Down);
-            desktop_.user_key(*code, KeyAction::Up);
-            return true;
-        }
-        if (code && (w[2] == "down" || w[2] == "up")) {
-            desktop_.user_key(*code, w[2] == "down" ? KeyAction::Down : KeyAction::Up);
-            return true;
-        }
-    } else if (verb == "window" && w.size() == 7) {
-        if (auto v = ints(3, 4)) {
-            desktop_.add_window(utf8_to_cp936(w[1]), utf8_to_cp936(w[2]),
-                                Rect::from_size((*v)[0], (*v)[1], (*v)[2], (*v)[3]));
-            return true;
-        }
-    } else if (verb == "caption" && w.size() == 3) {
-        desktop_.set_title(desktop_.find_window(utf8_to_cp936(w[1])), utf8_to_cp936(w[2]));
-        return true;
-    } else if (verb == "expect" && w.size() == 3) {
-        const std::string actual = desktop_.title(desktop_.find_window(utf8_to_cp936(w[1])));
-        if (actual != utf8_to_cp936(w[2]))
-            return fail("expected " + w[1] + " caption \"" + w[2] + "\", found " + quoted_utf8(actual));
-        return true;
-    } else if (verb == "dump" && w.size() == 1) {
-        trace_ << desktop_.diagnostics();
+    const Verb* verb = verb_named(line.words[0]);
+    if (verb && !verb->takes(line.words.size() - 1))
+        verb = nullptr;
+    // Even a line that is not understood starts the program first.
+    if ((!verb || verb->needs == Needs::Program) && !app_ && !start({}))
+        return false;
+    return verb ? (this->*verb->run)(line) : not_understood(line);
+}
+
+bool ScenarioRunner::verb_start(const Line& line) { return start({line.words.begin() + 1, line.words.end()}); }
+
+bool ScenarioRunner::verb_no_library(const Line& line)
+{
+    desktop_.remove_library(utf8_to_cp936(line.words[1]));
+    return true;
+}
+
+bool ScenarioRunner::verb_advance(const Line& line)
+{
+    const auto ms = integers(line.words, 1);
+    if (!ms)
+        return not_understood(line);
+    desktop_.advance((*ms)[0]);
+    return true;
+}
+
+bool ScenarioRunner::verb_move(const Line& line)
+{
+    const auto at = integers(line.words, 1);
+    if (!at)
+        return not_understood(line);
+    desktop_.user_move({(*at)[0], (*at)[1]});
+    return true;
+}
+
+bool ScenarioRunner::verb_wheel(const Line& line)
+{
+    const std::string& way = line.words[1];
+    if (way != "up" && way != "down")
+        return not_understood(line);
+    desktop_.user_wheel(way == "up" ? kWheelNotch : -kWheelNotch);
+    return true;
+}
+
+bool ScenarioRunner::verb_button(const Line& line)
+{
+    const auto button = button_named(line.words[1]);
+    const auto action = button_action_named(line.words[2]);
+    if (!button || !action)
+        return not_understood(line);
+    desktop_.user_button(*button, *action);
+    return true;
+}
+
+bool ScenarioRunner::verb_click(const Line& line)
+{
+    const auto button = button_named(line.words[1]);
+    if (!button)
+        return not_understood(line);
+    desktop_.user_button(*button, ButtonAction::Down);
+    desktop_.user_button(*button, ButtonAction::Up);
+    return true;
+}
+
+bool ScenarioRunner::verb_key(const Line& line)
+{
+    const auto code = integer(line.words[1]);
+    if (!code)
+        return not_understood(line);
+    if (line.words.size() == 2) {
+        desktop_.user_key(*code, KeyAction::Down);
+        desktop_.user_key(*code, KeyAction::Up);
         return true;
     }
-    return fail("not understood: " + std::string(line));
+    const auto action = key_action_named(line.words[2]);
+    if (!action)
+        return not_understood(line);
+    desktop_.user_key(*code, *action);
+    return true;
+}
+
+bool ScenarioRunner::verb_window(const Line& line)
+{
+    const auto place = integers(line.words, 3);
+    if (!place)
+        return not_understood(line);
+    const std::vector<int>& r = *place; // x y width height
+    desktop_.add_window(utf8_to_cp936(line.words[1]), utf8_to_cp936(line.words[2]),
+                        Rect::from_size(r[0], r[1], r[2], r[3]));
+    return true;
+}
+
+bool ScenarioRunner::verb_caption(const Line& line)
+{
+    desktop_.set_title(desktop_.find_window(utf8_to_cp936(line.words[1])), utf8_to_cp936(line.words[2]));
+    return true;
+}
+
+bool ScenarioRunner::verb_expect(const Line& line)
+{
+    const std::string& window_class = line.words[1];
+    const std::string& wanted = line.words[2];
+    const std::string actual = desktop_.title(desktop_.find_window(utf8_to_cp936(window_class)));
+    if (actual != utf8_to_cp936(wanted))
+        return fail("expected " + window_class + " caption \"" + wanted + "\", found " + quoted_utf8(actual));
+    return true;
+}
+
+bool ScenarioRunner::verb_dump(const Line&)
+{
+    trace_ << desktop_.diagnostics();
+    return true;
 }
 
 bool ScenarioRunner::run(std::istream& script)

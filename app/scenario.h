@@ -44,9 +44,32 @@ public:
     void cell_changed(const ui::Form&, const ui::Control*) override;
 
 private:
+    struct Line {
+        std::string_view text;
+        std::vector<std::string> words; // the verb first
+    };
+    struct Verb;
+    static const Verb* verb_named(std::string_view name);
+
     bool start(std::vector<std::string> args);
     bool fail(std::string message);
+    bool not_understood(const Line&);
     void stamp();
+
+    // One handler per verb of the language above; each gets a line whose word
+    // count its verb takes.
+    bool verb_start(const Line&);
+    bool verb_no_library(const Line&);
+    bool verb_advance(const Line&);
+    bool verb_move(const Line&);
+    bool verb_wheel(const Line&);
+    bool verb_button(const Line&);
+    bool verb_click(const Line&);
+    bool verb_key(const Line&);
+    bool verb_window(const Line&);
+    bool verb_caption(const Line&);
+    bool verb_expect(const Line&);
+    bool verb_dump(const Line&);
 
     std::ostream& trace_;
     sim::SimDesktop desktop_;

@@ -35,6 +35,7 @@
 // release while the right button belongs to the wheel mode (the caption of
 // `inputmode` is "myright"); the right-button dispatch acts instead of the
 // application's context menu. The release always gets its press's verdict.
+// How the hook reads that state and delivers the tokens: hook_contract.h.
 //
 // The program's own synthetic input (tagged with kOwnInputTag in the event's
 // extra information) produces no token and always passes: the keys and clicks

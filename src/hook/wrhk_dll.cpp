@@ -5,9 +5,10 @@
 // with its own message loop, so the UI thread, whose handlers sleep for up to
 // 100 ms, is never in the path of an input event; Windows silently removes a
 // hook whose callback is slow. The callback normalises the event, runs the
-// shared tokenizer (tokenizer.h) and posts each token to the window that holds
-// its cell (hook_token.h); it never sends a message, never blocks and never
-// touches the disk.
+// shared tokenizer (tokenizer.h) through the hook contract (hook_contract.h):
+// it reads the program's state from a caption without a message and posts each
+// token to the window that holds its cell; it never sends a message, never
+// blocks and never touches the disk.
 //
 // The hook thread also owns a hidden "TarveskHookStats" window: the callback
 // records its own cost, and another process may ask for a summary by
@@ -15,6 +16,7 @@
 //
 // Everything below the entry points lives on the hook thread, except the few
 // values that start it; a DLL keeps its hook state in statics.
+#include "hook/hook_contract.h"
 #include "hook/tokenizer.h"
 #include "platform/win32/hook_token.h"
 #include "platform/win32/wide.h"
@@ -24,7 +26,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <cwchar>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -50,8 +53,10 @@ constexpr UINT kWatchdogPeriodMs = 2000;
 constexpr LONG kSilenceLimitMs = 1000;
 
 constexpr const wchar_t* kStatsClass = L"TarveskHookStats";
-constexpr const wchar_t* kInputModeClass = L"Tinputmode";
-constexpr const wchar_t* kRightButtonOwned = L"myright";
+// InternalGetWindowText reads at most this many characters of the state
+// window's caption, the terminating NUL included.
+constexpr int kStateCaptionChars = 16;
+constexpr UINT kCodePage936 = 936;
 
 // ---- starting the hook thread (touched by the entry points) ----
 
@@ -147,48 +152,50 @@ HWND cell_window(Cell cell)
     return cached;
 }
 
-// The caption of `inputmode` says whether the right button belongs to the wheel
-// mode. InternalGetWindowText reads it without a message to the UI thread.
-bool right_button_owned()
-{
-    if (!g_input_mode_window || !IsWindow(g_input_mode_window))
-        g_input_mode_window = find_own_window(kInputModeClass);
-    if (!g_input_mode_window)
-        return false;
-    wchar_t caption[16] = {};
-    const int length = InternalGetWindowText(g_input_mode_window, caption, 16);
-    const auto expected = static_cast<int>(std::wcslen(kRightButtonOwned));
-    return length == expected && std::wmemcmp(caption, kRightButtonOwned, static_cast<std::size_t>(expected)) == 0;
-}
+// ---- the hook contract on Windows (hook_contract.h) ----
 
-// ---- delivering tokens ----
+class HookWindows final : public tv::hook::HookDesk {
+public:
+    // InternalGetWindowText reads the caption without a message to the UI
+    // thread. The conversion does no best-fit mapping, so no other caption
+    // reads as the state's.
+    std::string state_caption() override
+    {
+        if (!g_input_mode_window || !IsWindow(g_input_mode_window))
+            g_input_mode_window = find_own_window(tv::win32::widen(tv::hook::kStateWindowClass).c_str());
+        if (!g_input_mode_window)
+            return {};
+        wchar_t caption[kStateCaptionChars] = {};
+        const int length = InternalGetWindowText(g_input_mode_window, caption, kStateCaptionChars);
+        if (length <= 0)
+            return {};
+        char text[2 * kStateCaptionChars];
+        const int bytes = WideCharToMultiByte(kCodePage936, WC_NO_BEST_FIT_CHARS, caption, length, text,
+                                              static_cast<int>(sizeof text), "?", nullptr);
+        return std::string(text, static_cast<std::size_t>(std::max(bytes, 0)));
+    }
 
-void deliver(const tv::hook::Delivery& delivery)
-{
-    HWND target = cell_window(delivery.cell);
-    if (!target || !g_token_message)
-        return;
-    HANDLE heap = GetProcessHeap();
-    const std::string& token = delivery.token;
-    auto* copy = static_cast<char*>(HeapAlloc(heap, 0, token.size() + 1));
-    if (!copy)
-        return;
-    std::memcpy(copy, token.data(), token.size());
-    copy[token.size()] = '\0';
-    if (!PostMessageW(target, g_token_message, token.size(), reinterpret_cast<LPARAM>(copy)))
-        HeapFree(heap, 0, copy);
-}
+    void deliver(Cell cell, std::string_view token) override
+    {
+        HWND target = cell_window(cell);
+        if (!target || !g_token_message)
+            return;
+        HANDLE heap = GetProcessHeap();
+        auto* copy = static_cast<char*>(HeapAlloc(heap, 0, token.size() + 1));
+        if (!copy)
+            return;
+        std::memcpy(copy, token.data(), token.size());
+        copy[token.size()] = '\0';
+        if (!PostMessageW(target, g_token_message, token.size(), reinterpret_cast<LPARAM>(copy)))
+            HeapFree(heap, 0, copy);
+    }
+};
 
 Verdict dispatch(const RawEvent& event)
 {
     try {
-        tv::hook::HookState state;
-        if (event.button == RawButton::Right)
-            state.right_button_owned = right_button_owned();
-        const tv::hook::Output out = g_tokenizer.feed(event, state);
-        for (const auto& delivery : out.deliveries)
-            deliver(delivery);
-        return out.verdict;
+        HookWindows desk;
+        return tv::hook::handle(g_tokenizer, event, desk);
     } catch (...) {
         // Out of memory: the event passes untouched.
         return Verdict::Pass;

@@ -6,6 +6,12 @@
 // Tests build the desktop they need in a few lines, drive raw user input (which
 // runs through the same tokenizer as wrhk.dll), advance the clock and assert on
 // captions, windows and the input log of every synthetic event the program sent.
+//
+// The definitions are split by area as in the Win32 backend, so the simulated
+// and the real side of one call sit in files of the same area name:
+// sim_windows.cpp, sim_input.cpp (with the hook feed), sim_time.cpp (the
+// clock, which the real side keeps in win32_input.cpp), sim_process.cpp,
+// sim_shell.cpp, sim_files.cpp, sim_web_view.cpp and sim_app_bar.cpp.
 #pragma once
 
 #include "hook/tokenizer.h"

@@ -1,12 +1,7 @@
-// How wrhk.dll's hook thread hands a token to the window that holds its cell.
-//
-// The hook thread must never send a message (a sent message blocks it while the
-// UI thread sleeps, and a slow hook is removed by Windows), so it posts this
-// registered message to the cell's window: wParam is the token's length in
-// bytes, lParam a NUL-terminated CP936 copy allocated with
-// HeapAlloc(GetProcessHeap(), ...). The window sets its own title to the token
-// and frees the copy with HeapFree(GetProcessHeap(), 0, ...). Only windows of
-// the DLL's own process receive it: a heap pointer means nothing elsewhere.
+// The registered message by which wrhk.dll's hook thread hands a token to the
+// window that holds its cell, and which that window's own thread takes
+// (Win32Platform::take_hook_token). What the message carries and why it is
+// posted, never sent, is part of the hook contract: hook/hook_contract.h.
 #pragma once
 
 namespace tv::win32 {

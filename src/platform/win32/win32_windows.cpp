@@ -396,7 +396,7 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
     EndPaint(w, &ps);
 }
 
-// A token from wrhk.dll's hook thread (see hook_token.h). Only a block of this
+// A token from wrhk.dll's hook thread (see hook/hook_contract.h). Only a block of this
 // process's heap holding exactly the announced text is taken, so a forged
 // message from another program changes nothing.
 void Win32Platform::take_hook_token(HWND w, WPARAM length, LPARAM copy)

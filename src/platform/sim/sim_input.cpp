@@ -1,0 +1,276 @@
+// SimDesktop: the cursor and key state, raw user input (through the hook when
+// it is on, then to the program's windows) and the synthetic input the program
+// sends, which is logged and fed back through the hook as Windows would.
+#include "platform/sim/sim_desktop.h"
+
+#include "hook/hook_contract.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace tv::sim {
+namespace {
+
+constexpr int kVkLButton = 1, kVkRButton = 2, kVkMButton = 4;
+constexpr int kVkShift = 16, kVkCtrl = 17, kVkAlt = 18;
+constexpr int kVkCapsLock = 20, kVkNumLock = 144, kVkScrollLock = 145;
+
+int button_vk(MouseButton b)
+{
+    switch (b) {
+    case MouseButton::Left: return kVkLButton;
+    case MouseButton::Right: return kVkRButton;
+    case MouseButton::Middle: return kVkMButton;
+    }
+    return 0;
+}
+
+hook::RawButton raw_button(MouseButton b)
+{
+    switch (b) {
+    case MouseButton::Left: return hook::RawButton::Left;
+    case MouseButton::Right: return hook::RawButton::Right;
+    case MouseButton::Middle: return hook::RawButton::Middle;
+    }
+    return hook::RawButton::None;
+}
+
+// The generic code Windows also reports as down for a left/right-specific key.
+int generic_vk(int vk)
+{
+    if (vk == 160 || vk == 161)
+        return kVkShift;
+    if (vk == 162 || vk == 163)
+        return kVkCtrl;
+    if (vk == 164 || vk == 165)
+        return kVkAlt;
+    return vk;
+}
+
+const char* mouse_name(MouseInput m)
+{
+    switch (m) {
+    case MouseInput::Move: return "move";
+    case MouseInput::LeftDown: return "leftdown";
+    case MouseInput::LeftUp: return "leftup";
+    case MouseInput::RightDown: return "rightdown";
+    case MouseInput::RightUp: return "rightup";
+    case MouseInput::MiddleDown: return "middledown";
+    case MouseInput::MiddleUp: return "middleup";
+    case MouseInput::Wheel: return "wheel";
+    }
+    return "?";
+}
+
+// The simulated desktop's side of the hook contract: the caption and the cells
+// are its own windows' titles, set at once.
+class SimHookDesk final : public hook::HookDesk {
+public:
+    explicit SimHookDesk(SimDesktop& desktop) : desktop_(desktop) {}
+
+    std::string state_caption() override { return desktop_.title(desktop_.find_window(hook::kStateWindowClass)); }
+
+    void deliver(hook::Cell cell, std::string_view token) override
+    {
+        desktop_.set_title(desktop_.find_window(hook::cell_class(cell)), token);
+    }
+
+private:
+    SimDesktop& desktop_;
+};
+
+} // namespace
+
+std::string InputRecord::describe() const
+{
+    char text[96];
+    if (kind == Kind::Key)
+        std::snprintf(text, sizeof text, "key %d %s", vk, action == KeyAction::Down ? "down" : "up");
+    else if (mouse == MouseInput::Wheel)
+        std::snprintf(text, sizeof text, "mouse wheel %d at %d,%d", data, at.x, at.y);
+    else
+        std::snprintf(text, sizeof text, "mouse %s at %d,%d", mouse_name(mouse), at.x, at.y);
+    return text;
+}
+
+bool SimDesktop::key_down(int vk) const { return vk >= 0 && vk < 256 && down_[static_cast<std::size_t>(vk)]; }
+
+std::array<std::uint8_t, 256> SimDesktop::keyboard_state() const
+{
+    std::array<std::uint8_t, 256> state{};
+    for (std::size_t i = 0; i < state.size(); ++i)
+        state[i] = static_cast<std::uint8_t>((down_[i] ? 0x80 : 0) | (toggled_[i] ? 1 : 0));
+    return state;
+}
+
+void SimDesktop::set_key(int vk, bool down)
+{
+    if (vk < 0 || vk >= 256)
+        return;
+    const auto i = static_cast<std::size_t>(vk);
+    const bool toggles = vk == kVkCapsLock || vk == kVkNumLock || vk == kVkScrollLock;
+    if (toggles && down && !down_[i])
+        toggled_[i] = !toggled_[i];
+    down_[i] = down;
+    const int generic = generic_vk(vk);
+    if (generic != vk)
+        down_[static_cast<std::size_t>(generic)] = down;
+}
+
+hook::RawEvent SimDesktop::raw(hook::RawKind kind) const
+{
+    hook::RawEvent e;
+    e.kind = kind;
+    e.x = cursor_.x;
+    e.y = cursor_.y;
+    e.time_ms = now_;
+    return e;
+}
+
+void SimDesktop::feed_hook(const hook::RawEvent& e)
+{
+    const bool is_key = e.kind == hook::RawKind::KeyDown || e.kind == hook::RawKind::KeyUp;
+    if (is_key ? !keyboard_hook_ : !mouse_hook_)
+        return;
+    SimHookDesk desk(*this);
+    last_verdict_ = hook::handle(tokenizer_, e, desk);
+}
+
+Hwnd SimDesktop::own_window_at(Point p) const
+{
+    Hwnd h = capture() ? capture() : window_from_point(p);
+    while (parent(h))
+        h = parent(h);
+    const Window* w = find(h);
+    return w && w->events ? h : 0;
+}
+
+void SimDesktop::user_move(Point p)
+{
+    cursor_ = p;
+    feed_hook(raw(hook::RawKind::Move));
+    const Hwnd h = own_window_at(p);
+    if (hovered_ && hovered_ != h)
+        if (Window* old = find(hovered_))
+            old->events->on_mouse_leave();
+    hovered_ = h;
+    if (Window* w = find(h)) {
+        const Point o = origin(h);
+        w->events->on_mouse_move({p.x - o.x, p.y - o.y});
+    }
+}
+
+void SimDesktop::deliver_button(MouseButton b, ButtonAction a)
+{
+    const Hwnd h = own_window_at(cursor_);
+    if (Window* w = find(h)) {
+        const Point o = origin(h);
+        w->events->on_button(b, a, {cursor_.x - o.x, cursor_.y - o.y});
+    }
+}
+
+void SimDesktop::user_button(MouseButton b, ButtonAction a)
+{
+    set_key(button_vk(b), a == ButtonAction::Down);
+    hook::RawEvent e = raw(a == ButtonAction::Down ? hook::RawKind::ButtonDown : hook::RawKind::ButtonUp);
+    e.button = raw_button(b);
+    last_verdict_ = hook::Verdict::Pass;
+    feed_hook(e);
+    if (last_verdict_ == hook::Verdict::Pass)
+        deliver_button(b, a);
+}
+
+void SimDesktop::user_wheel(int delta)
+{
+    hook::RawEvent e = raw(hook::RawKind::Wheel);
+    e.wheel_delta = delta;
+    feed_hook(e);
+}
+
+void SimDesktop::user_key(int vk, KeyAction a)
+{
+    set_key(vk, a == KeyAction::Down);
+    hook::RawEvent e = raw(a == KeyAction::Down ? hook::RawKind::KeyDown : hook::RawKind::KeyUp);
+    e.vk = vk;
+    feed_hook(e);
+    if (Window* w = find(foreground_); w && w->events)
+        w->events->on_key(vk, a);
+}
+
+void SimDesktop::user_type(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = static_cast<unsigned char>(text[i]) >= 0x81 && i + 1 < text.size() ? 2 : 1;
+        const std::string_view character = text.substr(i, length);
+        const int vk = character == "\b" ? 8 : length == 1 ? std::toupper(static_cast<unsigned char>(character[0])) : 229;
+        user_key(vk, KeyAction::Down);
+        if (Window* w = find(foreground_); w && w->events)
+            w->events->on_char(character);
+        user_key(vk, KeyAction::Up);
+        i += length;
+    }
+}
+
+void SimDesktop::record(InputRecord r)
+{
+    r.time_ms = now_;
+    r.at = cursor_;
+    r.foreground = foreground_;
+    input_log_.push_back(r);
+    if (on_input)
+        on_input(input_log_.back());
+}
+
+void SimDesktop::send_key(int vk, KeyAction a)
+{
+    InputRecord r;
+    r.kind = InputRecord::Kind::Key;
+    r.vk = vk;
+    r.action = a;
+    record(r);
+    set_key(vk, a == KeyAction::Down);
+    hook::RawEvent e = raw(a == KeyAction::Down ? hook::RawKind::KeyDown : hook::RawKind::KeyUp);
+    e.vk = vk;
+    e.own = true;
+    feed_hook(e);
+}
+
+void SimDesktop::send_mouse(MouseInput m, int data)
+{
+    InputRecord r;
+    r.kind = InputRecord::Kind::Mouse;
+    r.mouse = m;
+    r.data = data;
+    record(r);
+    hook::RawEvent e = raw(hook::RawKind::Move);
+    e.own = true;
+    auto button = [&](MouseButton b, ButtonAction a) {
+        set_key(button_vk(b), a == ButtonAction::Down);
+        e.kind = a == ButtonAction::Down ? hook::RawKind::ButtonDown : hook::RawKind::ButtonUp;
+        e.button = raw_button(b);
+        feed_hook(e);
+        deliver_button(b, a);
+    };
+    switch (m) {
+    case MouseInput::LeftDown: button(MouseButton::Left, ButtonAction::Down); break;
+    case MouseInput::LeftUp: button(MouseButton::Left, ButtonAction::Up); break;
+    case MouseInput::RightDown: button(MouseButton::Right, ButtonAction::Down); break;
+    case MouseInput::RightUp: button(MouseButton::Right, ButtonAction::Up); break;
+    case MouseInput::MiddleDown: button(MouseButton::Middle, ButtonAction::Down); break;
+    case MouseInput::MiddleUp: button(MouseButton::Middle, ButtonAction::Up); break;
+    case MouseInput::Wheel:
+        e.kind = hook::RawKind::Wheel;
+        e.wheel_delta = data;
+        feed_hook(e);
+        break;
+    case MouseInput::Move: break;
+    }
+}
+
+void SimDesktop::set_cursor_pos(Point p)
+{
+    cursor_ = {std::clamp(p.x, 0, std::max(0, screen_.width - 1)), std::clamp(p.y, 0, std::max(0, screen_.height - 1))};
+}
+
+} // namespace tv::sim

@@ -1,0 +1,68 @@
+// SimDesktop: the program's process: message boxes, quitting, and the loader
+// with its simulated wrhk.dll.
+#include "platform/sim/sim_desktop.h"
+
+#include <algorithm>
+
+namespace tv::sim {
+
+void SimDesktop::message_box(std::string_view text, std::string_view caption, MessageBoxKind)
+{
+    message_boxes_.push_back({std::string(text), std::string(caption)});
+}
+
+void SimDesktop::quit(int exit_code)
+{
+    if (!quit_code_)
+        quit_code_ = exit_code;
+}
+
+void SimDesktop::install_library(std::string name, SimLibrary library) { libraries_[std::move(name)] = std::move(library); }
+
+void SimDesktop::remove_library(std::string_view name)
+{
+    if (auto it = libraries_.find(name); it != libraries_.end())
+        libraries_.erase(it);
+}
+
+bool SimDesktop::library_loaded(std::string_view name) const
+{
+    return std::any_of(loaded_.begin(), loaded_.end(), [&](const auto& entry) { return entry.second == name; });
+}
+
+SimLibrary SimDesktop::hook_library()
+{
+    SimLibrary lib;
+    lib.entries["SetHookmo"] = [this](const std::vector<std::intptr_t>& args) {
+        mouse_hook_ = args.size() > 1 && args[1] != 0;
+    };
+    lib.entries["SetHookkb"] = [this](const std::vector<std::intptr_t>& args) {
+        keyboard_hook_ = args.size() > 1 && args[1] != 0;
+    };
+    return lib;
+}
+
+LibraryId SimDesktop::load_library(std::string_view file_name)
+{
+    if (libraries_.find(file_name) == libraries_.end())
+        return 0;
+    const LibraryId id = next_library_++;
+    loaded_[id] = std::string(file_name);
+    return id;
+}
+
+EntryPoint SimDesktop::entry_point(LibraryId id, std::string_view name)
+{
+    auto loaded = loaded_.find(id);
+    if (loaded == loaded_.end())
+        return {};
+    auto lib = libraries_.find(loaded->second);
+    if (lib == libraries_.end())
+        return {};
+    auto entry = lib->second.entries.find(name);
+    return entry == lib->second.entries.end() ? EntryPoint{} : entry->second;
+}
+
+void SimDesktop::free_library(LibraryId id) { loaded_.erase(id); }
+
+} // namespace tv::sim

@@ -1,0 +1,32 @@
+// SimDesktop: the shell: starting programs, opening addresses, the colour dialog.
+#include "platform/sim/sim_desktop.h"
+
+#include "platform/address.h"
+
+namespace tv::sim {
+
+bool SimDesktop::start_program(std::string_view path, Visibility v)
+{
+    started_.emplace_back(std::string(path), v);
+    return true;
+}
+
+bool SimDesktop::open_address(std::string_view url)
+{
+    if (!is_web_address(url))
+        return false;
+    opened_.emplace_back(url);
+    return true;
+}
+
+std::optional<std::uint32_t> SimDesktop::choose_colour(std::uint32_t)
+{
+    ++colour_dialogs_;
+    if (colour_answers.empty())
+        return std::nullopt;
+    auto answer = colour_answers.front();
+    colour_answers.pop_front();
+    return answer;
+}
+
+} // namespace tv::sim
