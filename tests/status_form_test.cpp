@@ -109,6 +109,8 @@ struct HeightCase {
     const char* command_cell;
 };
 
+void PrintTo(const HeightCase& c, std::ostream* os) { *os << c.name; }
+
 class StatusBarHeights : public StatusForm, public ::testing::WithParamInterface<HeightCase> {};
 
 TEST_P(StatusBarHeights, SizeTheBarAndItsDesktopToolbar)
@@ -179,6 +181,8 @@ struct StatusTextCase {
     const char* button_hint_after;
 };
 
+void PrintTo(const StatusTextCase& c, std::ostream* os) { *os << c.name; }
+
 class StatusWebViewText : public StatusForm, public ::testing::WithParamInterface<StatusTextCase> {};
 
 TEST_P(StatusWebViewText, KeepsTheAddressAndShowsTheSearchWord)
@@ -219,6 +223,8 @@ struct NewWindowCase {
     bool started;
 };
 
+void PrintTo(const NewWindowCase& c, std::ostream* os) { *os << c.name; }
+
 class StatusWebViewNewWindow : public StatusForm, public ::testing::WithParamInterface<NewWindowCase> {};
 
 TEST_P(StatusWebViewNewWindow, IsRefusedAndTheAddressGoesToTheSibling)
@@ -257,6 +263,8 @@ struct FilterCase {
     Target target;
     const char* button5;
 };
+
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
 
 class StatusRightPressFilter : public StatusForm, public ::testing::WithParamInterface<FilterCase> {
 protected:
@@ -335,6 +343,8 @@ struct DragCase {
     const char* easydragid;
     const char* command_cell; // after the main loop's next tick
 };
+
+void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
 
 class StatusDragResults : public StatusForm, public ::testing::WithParamInterface<DragCase> {};
 
@@ -429,6 +439,8 @@ struct SlowWheelCase {
     int key; // 0: none
 };
 
+void PrintTo(const SlowWheelCase& c, std::ostream* os) { *os << c.name; }
+
 class StatusRightRelease : public StatusForm, public ::testing::WithParamInterface<SlowWheelCase> {};
 
 TEST_P(StatusRightRelease, InASlowWheelAnswersWithAKeyAndHidesTheNavigationPanel)
@@ -491,6 +503,8 @@ struct AddressCase {
     const char* opened_by_the_shell; // "" none
 };
 
+void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
+
 class StatusAddressUnderPointer : public StatusForm, public ::testing::WithParamInterface<AddressCase> {};
 
 TEST_P(StatusAddressUnderPointer, GoesToTheSiblingWhenTheLeftButtonIsPressed)
@@ -530,6 +544,8 @@ struct HistoryCase {
     const char* form_class;
     ui::ListBox& (*list)(Tlifeform&);
 };
+
+void PrintTo(const HistoryCase& c, std::ostream* os) { *os << c.name; }
 
 class StatusCaptionHistory : public StatusForm, public ::testing::WithParamInterface<HistoryCase> {};
 
@@ -573,6 +589,8 @@ struct OnTopCase {
     bool navigation_shown;
     Rect rect_after;
 };
+
+void PrintTo(const OnTopCase& c, std::ostream* os) { *os << c.name; }
 
 class StatusBarOnTop : public StatusForm, public ::testing::WithParamInterface<OnTopCase> {};
 
@@ -753,6 +771,8 @@ struct OptionsMenuCase {
     std::optional<std::size_t> chosen; // nullopt: the menu is dismissed
     std::function<void(App&, const sim::SimDesktop&)> check;
 };
+
+void PrintTo(const OptionsMenuCase& c, std::ostream* os) { *os << c.name; }
 
 class StatusOptionsMenu : public SimApp, public ::testing::WithParamInterface<OptionsMenuCase> {};
 
