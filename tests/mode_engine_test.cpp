@@ -98,6 +98,8 @@ struct HintCase {
     const char* button_line;
 };
 
+void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
+
 class ModeHints : public WheelApp, public ::testing::WithParamInterface<HintCase> {};
 
 TEST_P(ModeHints, EachModeShowsItsHints)
@@ -204,6 +206,8 @@ struct HeldCase {
     const char* menu_caption; // caption of rqmenu, copied into its Button5
     const char* srfsel;
 };
+
+void PrintTo(const HeldCase& c, std::ostream* os) { *os << c.name; }
 
 class ModeKeyboard : public WheelApp, public ::testing::WithParamInterface<HeldCase> {};
 

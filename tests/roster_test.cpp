@@ -107,6 +107,8 @@ struct LibraryFailure {
     bool mouse_hook_was_set;
 };
 
+void PrintTo(const LibraryFailure& c, std::ostream* os) { *os << c.what; }
+
 class HookLibraryFailure : public SimApp, public ::testing::WithParamInterface<LibraryFailure> {};
 
 TEST_P(HookLibraryFailure, TellsTheUserAndEndsWithCodeOne)

@@ -106,6 +106,8 @@ struct EventCase {
     std::string trace;
 };
 
+void PrintTo(const EventCase& c, std::ostream* os) { *os << c.name; }
+
 class WebViewEventDelivery : public WebViewFixture, public ::testing::WithParamInterface<EventCase> {};
 
 TEST_P(WebViewEventDelivery, ReachTheControlsHandlerWithTheirText)
@@ -147,6 +149,8 @@ struct CancelCase {
     Handler handler;
     bool cancelled;
 };
+
+void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
 
 class WebViewCancel : public WebViewFixture, public ::testing::WithParamInterface<CancelCase> {
 protected:
@@ -300,6 +304,8 @@ struct PlaceCase {
     Rect window; // before
     Rect placed; // after
 };
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class WebViewAppBarPlace : public ::testing::TestWithParam<PlaceCase> {};
 

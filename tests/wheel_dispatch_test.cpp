@@ -43,6 +43,8 @@ struct NotchCase {
     const char* scroll;  // the browser form's scroll command clicked, if any
 };
 
+void PrintTo(const NotchCase& c, std::ostream* os) { *os << c.name; }
+
 class WheelModes : public WheelDispatch, public ::testing::WithParamInterface<NotchCase> {};
 
 TEST_P(WheelModes, NotchActsByTheMode)
@@ -137,6 +139,8 @@ struct MiddleCase {
     std::vector<std::string> mouse;
     std::vector<std::string> keys;
 };
+
+void PrintTo(const MiddleCase& c, std::ostream* os) { *os << c.name; }
 
 class WheelMiddleClicks : public WheelDispatch, public ::testing::WithParamInterface<MiddleCase> {};
 
