@@ -5,6 +5,8 @@
 // is told beside the control in the form's header in this folder.
 #pragma once
 
+#include "hook/hook_contract.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -56,9 +58,9 @@ inline constexpr std::string_view token_of(Mode m)
 }
 
 // The caption of `inputmode`: whether the hook leaves the right button to the
-// wheel mode or to the application.
-inline constexpr std::string_view kRightToMode = "myright";
-inline constexpr std::string_view kRightToApplication = "xx myright";
+// wheel mode or to the application (the hook's contract reads it).
+inline constexpr std::string_view kRightToMode = hook::kRightButtonOwned;
+inline constexpr std::string_view kRightToApplication = hook::kRightButtonToApplication;
 
 } // namespace tv::wheel
 

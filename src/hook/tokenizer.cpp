@@ -1,13 +1,15 @@
 #include "hook/tokenizer.h"
 
+#include "platform/keys.h"
+
 #include <cstdio>
 
 namespace tv::hook {
 namespace {
 
-constexpr int kShift = 16, kCtrl = 17, kAlt = 18, kCapsLock = 20, kSpace = 32;
-constexpr int kLWin = 91, kRWin = 92;
-constexpr int kLShift = 160, kRShift = 161, kLCtrl = 162, kRCtrl = 163, kLAlt = 164, kRAlt = 165;
+using vk::kAlt, vk::kCapsLock, vk::kCtrl, vk::kShift, vk::kSpace;
+using vk::kLWin, vk::kRWin;
+using vk::kLAlt, vk::kLCtrl, vk::kLShift, vk::kRAlt, vk::kRCtrl, vk::kRShift;
 constexpr std::uint64_t kDoubleCtrlWindowMs = 400;
 
 bool is_shift(int vk) { return vk == kShift || vk == kLShift || vk == kRShift; }

@@ -4,6 +4,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include "hook/hook_contract.h"
+#include "platform/keys.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,16 +13,13 @@
 namespace tv::sim {
 namespace {
 
-constexpr int kVkLButton = 1, kVkRButton = 2, kVkMButton = 4;
-constexpr int kVkShift = 16, kVkCtrl = 17, kVkAlt = 18;
-constexpr int kVkCapsLock = 20, kVkNumLock = 144, kVkScrollLock = 145;
 
 int button_vk(MouseButton b)
 {
     switch (b) {
-    case MouseButton::Left: return kVkLButton;
-    case MouseButton::Right: return kVkRButton;
-    case MouseButton::Middle: return kVkMButton;
+    case MouseButton::Left: return vk::kLButton;
+    case MouseButton::Right: return vk::kRButton;
+    case MouseButton::Middle: return vk::kMButton;
     }
     return 0;
 }
@@ -40,11 +38,11 @@ hook::RawButton raw_button(MouseButton b)
 int generic_vk(int vk)
 {
     if (vk == 160 || vk == 161)
-        return kVkShift;
+        return vk::kShift;
     if (vk == 162 || vk == 163)
-        return kVkCtrl;
+        return vk::kCtrl;
     if (vk == 164 || vk == 165)
-        return kVkAlt;
+        return vk::kAlt;
     return vk;
 }
 
@@ -109,7 +107,7 @@ void SimDesktop::set_key(int vk, bool down)
     if (vk < 0 || vk >= 256)
         return;
     const auto i = static_cast<std::size_t>(vk);
-    const bool toggles = vk == kVkCapsLock || vk == kVkNumLock || vk == kVkScrollLock;
+    const bool toggles = vk == vk::kCapsLock || vk == vk::kNumLock || vk == vk::kScrollLock;
     if (toggles && down && !down_[i])
         toggled_[i] = !toggled_[i];
     down_[i] = down;
