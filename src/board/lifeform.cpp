@@ -5,9 +5,6 @@
 namespace tv {
 namespace {
 
-constexpr int kFirstHeight = 90;
-constexpr int kFirstWidth = 64;
-
 // A small navy square.
 ui::Image::Pixel form_count_picture(int, int) { return 0x000080; }
 

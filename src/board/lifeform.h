@@ -16,6 +16,10 @@ public:
     Tlifeform(Platform&, ui::CellObserver*);
     ~Tlifeform() override;
 
+    // The size the form is created with, until its bar heights size it.
+    static constexpr int kFirstWidth = 64;
+    static constexpr int kFirstHeight = 90;
+
     // The 100 ms status timer; the main loop switches it on with the mode engine.
     ui::Timer Timer1;
     // The 10 ms drag count, off at creation: "dt=" + count in `inputmode.dragmess`

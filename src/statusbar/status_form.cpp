@@ -8,8 +8,6 @@
 namespace tv {
 namespace {
 
-constexpr int kFirstHeight = 90;
-constexpr int kFirstWidth = 64;
 constexpr int kLowerEdgeMargin = 30;
 
 } // namespace
@@ -21,7 +19,7 @@ void StatusForm::create()
     if (!form.CppWebBrowser2.created())
         show_hint_labels();
     const Size s = screen();
-    form.set_bounds(0, s.height - kLowerEdgeMargin, kFirstWidth, kFirstHeight);
+    form.set_bounds(0, s.height - kLowerEdgeMargin, Tlifeform::kFirstWidth, Tlifeform::kFirstHeight);
     form.set_topmost(Topmost::Yes);
     form.show();
     form.Button1.click();
@@ -60,7 +58,7 @@ void StatusForm::open_pages()
 {
     Tlifeform& form = app_.lifeform();
     form.CppWebBrowser1.navigate("file://" + program_folder() + "helptitle.htm");
-    form.set_height(kFirstHeight);
+    form.set_height(Tlifeform::kFirstHeight);
     const Size s = screen();
     form.CppWebBrowser2.set_bounds(0, form.movebar.height(), s.width, s.height - kLowerEdgeMargin);
     form.CppWebBrowser2.navigate("file://" + program_folder() + hint::kTemplateFile);
