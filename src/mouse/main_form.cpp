@@ -70,8 +70,7 @@ bool MainForm::load_hook_library()
     if (!set_hook_kb_)
         return fail();
     set_hook_kb_({window, 1, kKeyboardHookMode});
-    library_ = lib;
-    return true;
+    return true; // the library stays loaded for the whole run
 }
 
 void MainForm::shape_window(const ui::Image& mask)

@@ -30,7 +30,6 @@ private:
     void shape_window(const ui::Image& mask);
 
     App& app_;
-    LibraryId library_ = 0;
     EntryPoint set_hook_mo_;
     EntryPoint set_hook_kb_;
 };

@@ -40,8 +40,6 @@ public:
 
     bool application_message(MouseButton, ButtonAction) override;
 
-    SettingsForm& settings_form() { return settings_form_; }
-
 private:
     // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
     void keyboard_pad_tick() {}
