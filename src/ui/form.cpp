@@ -84,6 +84,7 @@ Control* Form::control_at(Point p) const
 
 void Form::on_mouse_move(Point p)
 {
+    pointer_ = p;
     Control* c = control_at(p);
     if (c != hovered_) {
         hovered_ = c;
@@ -98,6 +99,7 @@ void Form::on_mouse_leave() { hovered_ = nullptr; }
 
 void Form::on_button(MouseButton b, ButtonAction a, Point p)
 {
+    pointer_ = p;
     if (message_filter_ && message_filter_(b, a))
         return;
     Control* c = control_at(p);

@@ -75,6 +75,10 @@ public:
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(std::string_view name) const;
+    // The visible control at a client point (the topmost of overlapping ones), or none.
+    Control* control_at(Point) const;
+    // Where the pointer was, in client coordinates, at the last move or button message.
+    Point pointer() const { return pointer_; }
     const std::vector<Timer*>& timers() const { return timers_; }
 
     void notify_cell_changed(const Control*) const;
@@ -103,7 +107,6 @@ private:
     friend class Timer;
     void register_control(Control* c) { controls_.push_back(c); }
     void register_timer(Timer* t) { timers_.push_back(t); }
-    Control* control_at(Point) const;
 
     Platform& platform_;
     CellObserver* observer_;
@@ -115,6 +118,7 @@ private:
     Control* hovered_ = nullptr;
     Control* pressed_ = nullptr;
     Control* focused_ = nullptr;
+    Point pointer_;
     MessageFilter message_filter_;
 };
 
