@@ -177,6 +177,9 @@ public:
     virtual Hwnd foreground_window() const = 0;
     virtual void set_foreground(Hwnd) = 0;
     virtual void post_close(Hwnd) = 0;              // PostMessage WM_CLOSE
+    // PostMessage WM_MOUSEWHEEL: one notch of `delta` (120 up, -120 down) in
+    // wParam's high word, the screen point `at` in lParam.
+    virtual void post_wheel(Hwnd, int delta, Point at) = 0;
     virtual std::uint32_t ex_style(Hwnd) const = 0;
     virtual void set_ex_style(Hwnd, std::uint32_t) = 0;
     virtual void set_window_region(Hwnd, const WindowRegion&) = 0;
@@ -192,6 +195,8 @@ public:
     virtual std::array<std::uint8_t, 256> keyboard_state() const = 0;
     virtual void send_key(int vk, KeyAction) = 0;   // keybd_event, scan code 0
     virtual void send_mouse(MouseInput, int data = 0) = 0; // mouse_event at the cursor
+    // mouse_event MOUSEEVENTF_MOVE: moves the pointer relatively, as the mouse itself would.
+    virtual void send_mouse_move(int dx, int dy) = 0;
 
     // ---- screen ----
     virtual Size screen_size() const = 0;

@@ -32,6 +32,7 @@ struct InputRecord {
     KeyAction action = KeyAction::Down; // keys
     MouseInput mouse = MouseInput::Move; // mouse
     int data = 0;                       // mouse wheel data
+    Point by;                           // a relative move's distance
     Point at;                           // cursor at the time
     Hwnd foreground = 0;                // the window that receives it
 
@@ -41,6 +42,13 @@ struct InputRecord {
 // A library the simulated loader can load: its named entry points.
 struct SimLibrary {
     std::map<std::string, EntryPoint, std::less<>> entries;
+};
+
+// A wheel message the program posted to a window.
+struct PostedWheel {
+    Hwnd to = 0;
+    int delta = 0;
+    Point at; // the screen point lParam carries
 };
 
 struct MessageBoxRecord {
@@ -110,6 +118,7 @@ public:
     void clear_input_log() { input_log_.clear(); }
     std::function<void(const InputRecord&)> on_input; // told of every synthetic event
     const std::vector<MessageBoxRecord>& message_boxes() const { return message_boxes_; }
+    const std::vector<PostedWheel>& posted_wheels() const { return posted_wheels_; }
     std::optional<int> quit_code() const { return quit_code_; }
     std::string current_folder() const { return current_folder_; }
     const WindowRegion* region(Hwnd) const;
@@ -183,6 +192,7 @@ public:
     Hwnd foreground_window() const override;
     void set_foreground(Hwnd) override;
     void post_close(Hwnd) override;
+    void post_wheel(Hwnd, int delta, Point at) override;
     std::uint32_t ex_style(Hwnd) const override;
     void set_ex_style(Hwnd, std::uint32_t) override;
     void set_window_region(Hwnd, const WindowRegion&) override;
@@ -196,6 +206,7 @@ public:
     std::array<std::uint8_t, 256> keyboard_state() const override;
     void send_key(int vk, KeyAction) override;
     void send_mouse(MouseInput, int data = 0) override;
+    void send_mouse_move(int dx, int dy) override;
 
     Size screen_size() const override { return screen_; }
 
@@ -308,6 +319,7 @@ private:
     std::map<std::string, std::string, std::less<>> files_;
     std::vector<InputRecord> input_log_;
     std::vector<MessageBoxRecord> message_boxes_;
+    std::vector<PostedWheel> posted_wheels_;
     std::optional<int> quit_code_;
     std::uint32_t app_ex_style_ = 0;
     std::string app_title_;

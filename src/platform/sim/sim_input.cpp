@@ -87,6 +87,8 @@ std::string InputRecord::describe() const
         std::snprintf(text, sizeof text, "key %d %s", vk, action == KeyAction::Down ? "down" : "up");
     else if (mouse == MouseInput::Wheel)
         std::snprintf(text, sizeof text, "mouse wheel %d at %d,%d", data, at.x, at.y);
+    else if (mouse == MouseInput::Move)
+        std::snprintf(text, sizeof text, "mouse move %d,%d at %d,%d", by.x, by.y, at.x, at.y);
     else
         std::snprintf(text, sizeof text, "mouse %s at %d,%d", mouse_name(mouse), at.x, at.y);
     return text;
@@ -263,6 +265,25 @@ void SimDesktop::send_mouse(MouseInput m, int data)
         feed_hook(e);
         break;
     case MouseInput::Move: break;
+    }
+}
+
+// The pointer moves as the user's mouse would move it: the hook sees the move
+// (tagged as the program's own) and the program's window under it hears of it.
+void SimDesktop::send_mouse_move(int dx, int dy)
+{
+    InputRecord r;
+    r.kind = InputRecord::Kind::Mouse;
+    r.mouse = MouseInput::Move;
+    r.by = {dx, dy};
+    record(r);
+    set_cursor_pos({cursor_.x + dx, cursor_.y + dy});
+    hook::RawEvent e = raw(hook::RawKind::Move);
+    e.own = true;
+    feed_hook(e);
+    if (Window* w = find(own_window_at(cursor_))) {
+        const Point o = origin(own_window_at(cursor_));
+        w->events->on_mouse_move({cursor_.x - o.x, cursor_.y - o.y});
     }
 }
 

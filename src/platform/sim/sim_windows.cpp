@@ -284,6 +284,12 @@ void SimDesktop::post_close(Hwnd h)
         posted_close_.push_back(h);
 }
 
+void SimDesktop::post_wheel(Hwnd h, int delta, Point at)
+{
+    if (find(h))
+        posted_wheels_.push_back({h, delta, at});
+}
+
 void SimDesktop::pump_posted()
 {
     while (!posted_close_.empty()) {

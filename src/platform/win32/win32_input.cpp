@@ -49,6 +49,11 @@ void Win32Platform::send_mouse(MouseInput input, int data)
     mouse_event(static_cast<DWORD>(input), 0, 0, static_cast<DWORD>(data), hook::kOwnInputTag);
 }
 
+void Win32Platform::send_mouse_move(int dx, int dy)
+{
+    mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(dx), static_cast<DWORD>(dy), 0, hook::kOwnInputTag);
+}
+
 Size Win32Platform::screen_size() const { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 std::uint64_t Win32Platform::now_ms() const { return GetTickCount64(); }

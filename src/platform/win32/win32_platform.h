@@ -74,6 +74,7 @@ public:
     Hwnd foreground_window() const override;
     void set_foreground(Hwnd) override;
     void post_close(Hwnd) override;
+    void post_wheel(Hwnd, int delta, Point at) override;
     std::uint32_t ex_style(Hwnd) const override;
     void set_ex_style(Hwnd, std::uint32_t) override;
     void set_window_region(Hwnd, const WindowRegion&) override;
@@ -88,6 +89,7 @@ public:
     std::array<std::uint8_t, 256> keyboard_state() const override;
     void send_key(int vk, KeyAction) override;
     void send_mouse(MouseInput, int data) override;
+    void send_mouse_move(int dx, int dy) override;
 
     // ---- screen ----
     Size screen_size() const override;

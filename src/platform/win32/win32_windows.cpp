@@ -557,6 +557,13 @@ void Win32Platform::post_close(Hwnd h)
         PostMessageW(w, WM_CLOSE, 0, 0);
 }
 
+void Win32Platform::post_wheel(Hwnd h, int delta, Point at)
+{
+    if (HWND w = live(h))
+        PostMessageW(w, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))),
+                     MAKELPARAM(static_cast<WORD>(static_cast<short>(at.x)), static_cast<WORD>(static_cast<short>(at.y))));
+}
+
 std::uint32_t Win32Platform::ex_style(Hwnd h) const
 {
     HWND w = live(h);
