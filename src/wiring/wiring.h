@@ -8,6 +8,7 @@
 #include "mouse/main_form.h"
 #include "mouse/main_loop.h"
 #include "mouse/mode_engine.h"
+#include "mouse/mouse_pad.h"
 #include "settings/options_menu.h"
 #include "settings/settings_form.h"
 #include "statusbar/status_form.h"
@@ -32,7 +33,7 @@ public:
     void created(Tkxmm&) override {}
     void created(Tlifeform&) override;
     void created(Tsetform&) override;
-    void created(Tm3d&) override {}
+    void created(Tm3d&) override;
     void created(TsrfForm&) override {}
     void created(TvykForm4&) override {}
     void created(Timemess&) override {}
@@ -54,6 +55,7 @@ private:
     StatusTimer status_timer_;
     SettingsForm settings_form_;
     bool status_form_created_ = false;
+    MousePad mouse_pad_{app_};
 };
 
 } // namespace tv
