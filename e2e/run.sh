@@ -300,6 +300,35 @@ test_target_receives() {
     done
 }
 
+# The 3D mouse pad over the target window, shown topmost 64 x 64 with the
+# target just above and to the left of it, as the quick wheel's right button
+# opens it; a left click on a part sends the target that part's key.
+PAD_X=500 PAD_Y=680
+# point on the pad, relative to its corner | the target's key line
+PAD_CASES=(
+    "29 40|keydown 40"
+    "29 15|keydown 38"
+    "5 45|keydown 34"
+    "40 29|keydown 39"
+)
+
+test_mouse_pad() {
+    start_tarvesk
+    local log="$TEST_DIR/target.log" entry at key dx dy
+    peer_bg target "$(winpath "$log")" 60
+    probe wait TarveskTarget 10 || fail "the target window did not appear"
+    pointer_to 500 700
+    xdo click 1 # the target in front, with the keyboard focus
+    probe place Tm3d "$PAD_X" "$PAD_Y" 64 64 || fail "the pad could not be shown"
+    for entry in "${PAD_CASES[@]}"; do
+        IFS='|' read -r at key <<<"$entry"
+        read -r dx dy <<<"$at"
+        : >"$log"
+        xdo mousemove $((PAD_X + dx)) $((PAD_Y + dy)) sleep 0.2 click 1 || fail "xdotool click failed"
+        expect_line "$log" "$key" 3
+    done
+}
+
 # --- the sibling browser's command cell -----------------------------------------------
 
 # dump_line DUMP FORM [CONTROL]: the dump's line for a form, or for one of its controls.
@@ -460,7 +489,7 @@ test_close() {
 
 # --- runner -----------------------------------------------------------------------------
 
-TESTS=(start no_dll no_setkb input key wheel wheel_modes target_receives sibling startup_completion escape_menu options_menu garbled_settings close)
+TESTS=(start no_dll no_setkb input key wheel wheel_modes target_receives mouse_pad sibling startup_completion escape_menu options_menu garbled_settings close)
 
 PASSED=0 FAILED=0
 

@@ -6,6 +6,7 @@
 //   probe visible CLASS                  print 1 or 0
 //   probe setcaption CLASS TEXT          replace the caption
 //   probe close CLASS                    post WM_CLOSE
+//   probe place CLASS X Y W H            show the window topmost at that rectangle, not activated
 //   probe wait CLASS SECONDS             wait until the window exists
 //   probe waitvisible CLASS SECONDS      wait until the window exists and is visible
 //   probe waitcaption CLASS TEXT SECONDS wait until the caption is TEXT (prints the last caption)
@@ -199,6 +200,15 @@ int close_window(const Args& a)
     return h && PostMessageW(h, WM_CLOSE, 0, 0) ? kOk : kNotFound;
 }
 
+int place(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    const int x = _wtoi(a[1].c_str()), y = _wtoi(a[2].c_str()), w = _wtoi(a[3].c_str()), ht = _wtoi(a[4].c_str());
+    return SetWindowPos(h, HWND_TOPMOST, x, y, w, ht, SWP_SHOWWINDOW | SWP_NOACTIVATE) ? kOk : kNotFound;
+}
+
 int wait(const Args& a)
 {
     return poll(_wtof(a[1].c_str()), [&] { return find(a[0]) != nullptr; }) ? kOk : kNotFound;
@@ -301,6 +311,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"visible", 1, 1, visible},
     {L"setcaption", 2, 2, setcaption},
     {L"close", 1, 1, close_window},
+    {L"place", 5, 5, place},
     {L"wait", 2, 2, wait},
     {L"waitvisible", 2, 2, waitvisible},
     {L"waitcaption", 3, 3, waitcaption},
@@ -322,7 +333,8 @@ int wmain(int argc, wchar_t** argv)
             if (argv[1] == std::wstring_view(s.name) && args.size() >= s.min_args && args.size() <= s.max_args)
                 return s.run(args);
     }
-    std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; wait CLASS SECONDS;\n"
+    std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; place CLASS X Y W H;\n"
+               "       wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; list\n",
                stderr);
