@@ -6,7 +6,7 @@
 //   probe visible CLASS                  print 1 or 0
 //   probe setcaption CLASS TEXT          replace the caption
 //   probe close CLASS                    post WM_CLOSE
-//   probe place CLASS X Y W H            show the window topmost at that rectangle, not activated
+//   probe place CLASS X Y W H            hide the window, then show it topmost at that rectangle, not activated
 //   probe wait CLASS SECONDS             wait until the window exists
 //   probe waitvisible CLASS SECONDS      wait until the window exists and is visible
 //   probe waitcaption CLASS TEXT SECONDS wait until the caption is TEXT (prints the last caption)
@@ -206,6 +206,9 @@ int place(const Args& a)
     if (!h)
         return kNotFound;
     const int x = _wtoi(a[1].c_str()), y = _wtoi(a[2].c_str()), w = _wtoi(a[3].c_str()), ht = _wtoi(a[4].c_str());
+    // Hidden first: shown again, Wine maps it above every other window, even
+    // one of another program that was raised since.
+    SetWindowPos(h, HWND_TOPMOST, x, y, w, ht, SWP_HIDEWINDOW | SWP_NOACTIVATE);
     return SetWindowPos(h, HWND_TOPMOST, x, y, w, ht, SWP_SHOWWINDOW | SWP_NOACTIVATE) ? kOk : kNotFound;
 }
 

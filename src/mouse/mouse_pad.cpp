@@ -36,6 +36,7 @@ using Choice = MousePad::Choice;
 constexpr int kNotch = 120;
 constexpr int kSlotHalf = 19;  // pointing: the upper half of a slot or the page bar ends here
 constexpr int kPressHalf = 17; // pressing: below this the lower half's key
+constexpr int kFocusWaitMs = 30;
 
 const Choice kUp{"up", vk::kUp, 0, "左键＝↑", "右键＝回车", "右键＝回车", "右键＝回车 左键＝↑", "Ctrl＝回车 左键＝↑"};
 const Choice kDown{"down", vk::kDown, 0, "左键＝↓", "", "", "右键＝回车 左键＝↓", "Ctrl＝回车 左键＝↓"};
@@ -154,7 +155,7 @@ void MousePad::press_slot_or_bar(const ui::Control& part, Point rel)
 {
     if (!take_target_for_press())
         return;
-    platform_.set_foreground(target_);
+    bring_target_to_front();
     const Tm3d& pad = app_.m3d();
     if (&part == &pad.Panel19) {
         input::press(platform_, rel.y > kPressHalf ? vk::kDown : vk::kUp);
@@ -183,6 +184,17 @@ bool MousePad::take_target_for_press()
     if (!target_)
         target_ = platform_.window_from_point(target_point());
     return platform_.window_exists(target_);
+}
+
+// A click on the pad may have made the pad the active window: when the front
+// changes, the key waits a moment, until the target's thread has taken the
+// keyboard focus (under Wine a key sent at once still reached the pad).
+void MousePad::bring_target_to_front()
+{
+    const Hwnd before = platform_.foreground_window();
+    platform_.set_foreground(target_);
+    if (platform_.foreground_window() != before)
+        platform_.sleep_ms(kFocusWaitMs);
 }
 
 Point MousePad::target_point() const

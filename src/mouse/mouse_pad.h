@@ -48,6 +48,7 @@ private:
     void press_slot_or_bar(const ui::Control& part, Point rel);
     void post_wheel(int delta);
     bool take_target_for_press();
+    void bring_target_to_front();
     Point target_point() const;
 
     void right_release();

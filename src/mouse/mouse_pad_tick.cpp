@@ -60,7 +60,7 @@ void MousePad::right_release()
     app_.vykForm3().set_caption("m3d okup");
     if (!platform_.window_exists(target_))
         return;
-    platform_.set_foreground(target_);
+    bring_target_to_front();
     if (function_ == "pageup" || function_ == "pagedown")
         input::press(platform_, vk::kPageUp);
     else if (function_ == "up" || function_ == "down" || function_ == "left" || function_ == "right")
