@@ -331,6 +331,70 @@ test_mouse_pad() {
     done
 }
 
+# Wine's edit control pastes the clipboard on a middle press, so a notch that
+# clicks the middle button for nothing pastes into notepad. Notepad lies at the
+# top left; the pointer stays in the part of it below the status bar and left
+# of the options form that start-up completion shows.
+PASTE_TEXT=TVPASTE
+NOTEPAD_X=96 NOTEPAD_Y=360
+# move | from x y | to x y | mode token
+NOTEPAD_MODE_CASES=(
+    "left|146 360|46 360|mywheeltask"
+    "down|96 310|96 410|mywheelquick"
+    "up|96 410|96 310|mywheelslow"
+    "right|46 360|146 360|mywheel0"
+)
+
+# notepad_text_is TEXT WHAT: notepad's text (its Edit child) is TEXT.
+notepad_text_is() {
+    local text
+    text=$(probe childtext Notepad Edit) || fail "cannot read notepad's text"
+    expect_eq "$2: notepad's text" "$text" "$1"
+}
+
+# notch_settles NOTCH: one notch, and time for the main loop to dispatch it.
+notch_settles() {
+    # shellcheck disable=SC2086
+    xdo $1 || fail "xdotool $1 failed"
+    sleep 0.3
+}
+
+test_wheel_no_paste() {
+    start_tarvesk
+    probe setclipboard "$PASTE_TEXT" || fail "cannot set the clipboard"
+    bounded 120 wine notepad >/dev/null 2>&1 &
+    BACKGROUND_PIDS+=("$!")
+    probe waitvisible Notepad 20 || fail "notepad did not appear"
+    read -r left top right bottom <<<"$(probe rect Notepad)"
+    [ "$left" -lt "$NOTEPAD_X" ] && [ "$right" -gt "$NOTEPAD_X" ] && [ "$top" -lt 200 ] && [ "$bottom" -gt 420 ] ||
+        fail "notepad at $left $top $right $bottom does not cover the test's points"
+    pointer_to "$NOTEPAD_X" "$NOTEPAD_Y"
+    xdo click 1 # notepad in front, with the keyboard focus
+    local entry move from to token
+    for entry in "${NOTEPAD_MODE_CASES[@]}"; do
+        IFS='|' read -r move from to token <<<"$entry"
+        # shellcheck disable=SC2086 # coordinates
+        xdo mousemove $from sleep 0.2 mousemove $to sleep 0.2 || fail "xdotool move failed"
+        probe waitcaption Tlifeform "$token" 3 >/dev/null ||
+            fail "moving $move: Tlifeform caption \"$(probe caption Tlifeform)\", not \"$token\""
+        notch_settles "click 4"
+        notch_settles "click 5"
+        notepad_text_is "" "notches after moving $move"
+    done
+    # The user's middle press pastes, and the notch after it ends a middle-button
+    # scroll with the program's own middle clicks (Wine pastes again); the next
+    # notch clicks nothing.
+    pointer_to "$NOTEPAD_X" "$NOTEPAD_Y"
+    xdo click 2 && sleep 0.3 || fail "xdotool click 2 failed"
+    notepad_text_is "$PASTE_TEXT" "a middle click"
+    notch_settles "click 5"
+    local after_middle
+    after_middle=$(probe childtext Notepad Edit) || fail "cannot read notepad's text"
+    [ "$after_middle" != "$PASTE_TEXT" ] || fail "the notch after a middle press clicked no middle button"
+    notch_settles "click 5"
+    notepad_text_is "$after_middle" "a second notch"
+}
+
 # --- the sibling browser's command cell -----------------------------------------------
 
 # dump_line DUMP FORM [CONTROL]: the dump's line for a form, or for one of its controls.
@@ -430,6 +494,36 @@ test_escape_menu() {
     expect_eq "escape menu left after a right press" "$left" -2000
 }
 
+# An Esc tap shorter than the main loop's 50 ms tick still opens the escape menu
+# (the hook's latch, the caption of TsrfForm, holds the press until the tick
+# consumes it); once consumed, the same press never opens it again. A tap may
+# happen to span a tick, so the test taps several times.
+ESCAPE_TAPS=4
+
+test_escape_tap() {
+    start_tarvesk
+    pointer_to "$PX" "$PY"
+    xdo click 1 || fail "xdotool click failed"
+    probe waitcaption Tescmenu "bold--xxpop" 3 >/dev/null || fail "the release was not taken (Tescmenu: $(probe caption Tescmenu))"
+    local tap left top
+    for tap in $(seq "$ESCAPE_TAPS"); do
+        xdo keydown Escape sleep 0.01 keyup Escape || fail "xdotool Escape failed"
+        probe waitcaption Tescmenu "--escok" 3 >/dev/null ||
+            fail "10 ms Esc tap $tap did not open the escape menu (Tescmenu: $(probe caption Tescmenu))"
+        probe waitcaption TsrfForm "esc ok" 3 >/dev/null || fail "the Esc latch was not consumed (TsrfForm: $(probe caption TsrfForm))"
+        read -r left top _ <<<"$(probe rect Tescmenu)"
+        expect_eq "escape menu place" "$left $top" "$ESCMENU_RECT"
+        # A right click parks it and arms Esc again: the consumed tap stays spent.
+        pointer_to "$PX" "$PY"
+        xdo click 3 || fail "xdotool click 3 failed"
+        probe waitcaption Tescmenu "rold--xxpop" 3 >/dev/null || fail "the right release was not taken (Tescmenu: $(probe caption Tescmenu))"
+        sleep 0.3
+        read -r left _ <<<"$(probe rect Tescmenu)"
+        expect_eq "escape menu left after the right click" "$left" -2000
+        expect_eq "Tescmenu caption after the right click" "$(probe caption Tescmenu)" "rold--xxpop"
+    done
+}
+
 # Pointing at ">>" at the right end of the bar pops up the options menu at the
 # screen centre; choosing "小" (the seventh item) from the keyboard leaves a
 # bar 5 pixels high.
@@ -491,7 +585,8 @@ test_close() {
 
 # --- runner -----------------------------------------------------------------------------
 
-TESTS=(start no_dll no_setkb input key wheel wheel_modes target_receives mouse_pad sibling startup_completion escape_menu options_menu garbled_settings close)
+TESTS=(start no_dll no_setkb input key wheel wheel_modes target_receives mouse_pad sibling startup_completion escape_menu
+    options_menu garbled_settings close wheel_no_paste escape_tap)
 
 PASSED=0 FAILED=0
 

@@ -10,6 +10,8 @@
 #include "board/setform.h"
 #include "board/hint_template.h"
 #include "board/lifeform.h"
+#include "core/synthetic_input.h"
+#include "platform/keys.h"
 
 namespace tv::test {
 namespace {
@@ -112,6 +114,72 @@ TEST_F(MainLoop, EscapeIsLeftToTheApplicationNearAPopup)
     tick();
     EXPECT_FALSE(escmenu().visible());
     EXPECT_EQ(caption("Tescmenu"), "old--pop");
+}
+
+// An Esc tap that falls between two ticks: the hook's latch keeps it for the
+// next tick, which consumes it whether or not it opens the menu.
+TEST_F(MainLoop, EscapeTapBetweenTicksOpensTheMenuOnce)
+{
+    const auto release_away_from_popups = [&] {
+        desk.user_button(MouseButton::Left, ButtonAction::Down);
+        desk.user_button(MouseButton::Left, ButtonAction::Up);
+        tick();
+        ASSERT_EQ(caption("Tescmenu"), "bold--xxpop");
+    };
+    release_away_from_popups();
+    desk.advance(20);
+    desk.user_key(27, KeyAction::Down);
+    desk.advance(10);
+    desk.user_key(27, KeyAction::Up);
+    EXPECT_EQ(caption("TsrfForm"), "esc down");
+    desk.advance(20); // the next tick
+    EXPECT_EQ(caption("Tescmenu"), "--escok");
+    EXPECT_TRUE(escmenu().visible());
+    EXPECT_EQ(escmenu().bounds(), Rect::from_size((1024 - 720) / 2, (768 - 560) / 2, 720, 560));
+    EXPECT_EQ(caption("TsrfForm"), "esc ok") << "consumed";
+
+    // The menu goes away; the press that opened it never opens it again.
+    escmenu().set_left(-2000);
+    escmenu().hide();
+    release_away_from_popups();
+    for (int i = 0; i < 4; ++i)
+        tick();
+    EXPECT_FALSE(escmenu().visible());
+    EXPECT_EQ(caption("Tescmenu"), "bold--xxpop");
+}
+
+TEST_F(MainLoop, EscapeTapNearAPopupIsSpentOnThatTick)
+{
+    const Hwnd popup = desk.add_window("#32768", "", Rect::from_size(520, 520, 150, 200), Visibility::Shown, Topmost::Yes);
+    desk.user_button(MouseButton::Left, ButtonAction::Down);
+    desk.user_button(MouseButton::Left, ButtonAction::Up);
+    tick();
+    ASSERT_EQ(caption("Tescmenu"), "old--pop");
+    desk.user_key(27, KeyAction::Down);
+    desk.user_key(27, KeyAction::Up);
+    tick();
+    EXPECT_FALSE(escmenu().visible()) << "the tap was the application's";
+    EXPECT_EQ(caption("TsrfForm"), "esc ok");
+
+    // The pop-up is gone and a release away from it arms Esc: the old tap stays spent.
+    desk.destroy_window(popup);
+    desk.user_button(MouseButton::Left, ButtonAction::Down);
+    desk.user_button(MouseButton::Left, ButtonAction::Up);
+    tick();
+    tick();
+    EXPECT_EQ(caption("Tescmenu"), "bold--xxpop");
+    EXPECT_FALSE(escmenu().visible());
+}
+
+TEST_F(MainLoop, EscapeFromTheProgramItselfIsNoTap)
+{
+    desk.user_button(MouseButton::Left, ButtonAction::Down);
+    desk.user_button(MouseButton::Left, ButtonAction::Up);
+    tick();
+    input::press(desk, vk::kEscape); // as the program's own rules send it
+    tick();
+    EXPECT_FALSE(escmenu().visible());
+    EXPECT_NE(caption("TsrfForm"), "esc down");
 }
 
 TEST_F(MainLoop, RightButtonParksTheOpenEscapeMenu)

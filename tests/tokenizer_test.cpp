@@ -33,6 +33,12 @@ RawEvent wheel(int delta)
     return e;
 }
 
+RawEvent own(RawEvent e)
+{
+    e.own = true;
+    return e;
+}
+
 // The tokens one sequence of events leaves, each "cell:token".
 std::vector<std::string> tokens_of(const std::vector<RawEvent>& events, HookState state = {})
 {
@@ -75,6 +81,41 @@ TEST(Tokenizer, MappingTable)
         {"middle click", {button(RawButton::Middle, true, 1, 2), button(RawButton::Middle, false)},
          {"TvykForm3:down/middle//1,2", "Tescmenu:buttonup", "TvykForm4:mkeyscroll"}},
         {"move", {RawEvent{}}, {}},
+        {"Esc tap fills the latch once", {key(27, true), key(27, true), key(27, false)},
+         {"Tpyoil:old--27..0", "TsrfForm:esc down", "Tpyoil:old--27..2"}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(tokens_of(r.events), r.tokens);
+    }
+}
+
+// A notch tells whether the user pressed the middle button since the last
+// notch or other button press: an application may be scrolling by it.
+TEST(Tokenizer, NotchAfterAMiddlePressSaysSo)
+{
+    const RawEvent middle = button(RawButton::Middle, true, 1, 2);
+    const RawEvent middle_up = button(RawButton::Middle, false);
+    const std::string pressed = "TvykForm3:down/middle//1,2";
+    const std::vector<std::string> released = {"Tescmenu:buttonup", "TvykForm4:mkeyscroll"};
+    const Row rows[] = {
+        {"middle click then a notch up", {middle, middle_up, wheel(120)},
+         {pressed, released[0], released[1], "TvykForm3:ystop wheel=///mdown"}},
+        {"middle held and a notch down", {middle, wheel(-120)}, {pressed, "TvykForm3:ystop wheel=...mdown"}},
+        {"only the first notch after it", {middle, wheel(-120), wheel(-120)},
+         {pressed, "TvykForm3:ystop wheel=...mdown", "TvykForm3:ystop wheel=..."}},
+        {"a left press between clears it", {middle, button(RawButton::Left, true, 5, 6), wheel(120)},
+         {pressed, "TvykForm3:down/left//5,6", "TvykForm3:ystop wheel=///"}},
+        {"a right press between clears it", {middle, button(RawButton::Right, true, 5, 6), wheel(120)},
+         {pressed, "TvykForm3:down/right//5,6", "TvykForm3:ystop wheel=///"}},
+        {"a middle press after a left press", {button(RawButton::Left, true, 5, 6), middle, wheel(120)},
+         {"TvykForm3:down/left//5,6", pressed, "TvykForm3:ystop wheel=///mdown"}},
+        {"keys and moves between keep it", {middle, key('A', true), RawEvent{}, wheel(120)},
+         {pressed, "Tpyoil:key--65", "TvykForm3:ystop wheel=///mdown"}},
+        {"the program's own middle click is not the user's",
+         {own(middle), own(middle_up), wheel(120)}, {"TvykForm3:ystop wheel=///"}},
+        {"the program's own notch leaves it for the user's",
+         {middle, own(wheel(120)), wheel(120)}, {pressed, "TvykForm3:ystop wheel=///mdown"}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -99,7 +140,7 @@ TEST(Tokenizer, DoubleCtrlTapGivesTwoDifferentTokens)
 TEST(Tokenizer, OwnSyntheticInputGivesNoTokenAndPasses)
 {
     Tokenizer t;
-    for (RawEvent e : {key(17, true), key('V', true), key('V', false), key(17, false), wheel(120),
+    for (RawEvent e : {key(17, true), key('V', true), key('V', false), key(17, false), key(27, true), wheel(120),
                        button(RawButton::Right, true), button(RawButton::Right, false)}) {
         e.own = true;
         const Output out = t.feed(e, HookState{true});

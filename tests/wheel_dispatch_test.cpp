@@ -6,6 +6,7 @@
 #include "board/ombrel.h"
 #include "board/vykform3.h"
 #include "board/taskform.h"
+#include "platform/keys.h"
 
 namespace tv::test {
 namespace {
@@ -131,63 +132,162 @@ TEST_F(WheelDispatch, NotchAfterARightButtonActionDoesNothing)
 
 // ---- ending an application's middle-button scrolling ----
 
+// What the user (or the program) did before the notch.
+enum class Before { Nothing, MiddleClick, MiddleHeld, MiddleThenLeft, MiddleThenRight, MiddleThenNotch, OwnAutoScroll };
+
 enum class Under { Editor, WebPage, WordPageInFront, WordPageBehind, TaskForm, NavigationPanel };
 
-struct MiddleCase {
+class MiddleClicksBase : public WheelDispatch {
+protected:
+    void release_middle()
+    {
+        if (desk.key_down(vk::kMButton))
+            desk.user_button(MouseButton::Middle, ButtonAction::Up);
+    }
+
+    void click(MouseButton b)
+    {
+        desk.user_button(b, ButtonAction::Down);
+        desk.user_button(b, ButtonAction::Up);
+    }
+
+    // Everything `before` asks for, then the notch the test observes.
+    void notch_after(Before before, bool up)
+    {
+        switch (before) {
+        case Before::Nothing: break;
+        case Before::MiddleClick: click(MouseButton::Middle); break;
+        case Before::MiddleHeld: desk.user_button(MouseButton::Middle, ButtonAction::Down); break;
+        case Before::MiddleThenLeft:
+            click(MouseButton::Middle);
+            click(MouseButton::Left);
+            break;
+        case Before::MiddleThenRight:
+            click(MouseButton::Middle);
+            click(MouseButton::Right);
+            break;
+        case Before::MiddleThenNotch:
+            click(MouseButton::Middle);
+            notch(up);
+            break;
+        case Before::OwnAutoScroll: app->ombrel().auto_scroll = AutoScroll::Down; break;
+        }
+        notch(up);
+        release_middle();
+    }
+
+    void place(Under under)
+    {
+        const Rect at_pointer = Rect::from_size(300, 300, 400, 250);
+        switch (under) {
+        case Under::Editor: break;
+        case Under::WebPage: desk.add_window(kIeServer, "", at_pointer); break;
+        case Under::WordPageInFront: {
+            const Hwnd word = desk.add_window("OpusApp", "文档1 - Microsoft Word", Rect::from_size(50, 150, 900, 600));
+            desk.add_window("_WwG", "", Rect::from_size(100, 100, 700, 400), Visibility::Shown, Topmost::No, word);
+            desk.set_foreground(word);
+            break;
+        }
+        case Under::WordPageBehind: desk.add_window("_WwG", "", at_pointer); break;
+        case Under::TaskForm:
+            app->taskform().show();
+            app->taskform().set_topmost(Topmost::Yes);
+            app->taskform().set_bounds(300, 300, 400, 250);
+            break;
+        case Under::NavigationPanel:
+            app->vykForm3().show();
+            app->vykForm3().set_topmost(Topmost::Yes);
+            app->vykForm3().set_bounds(300, 300, 400, 250);
+            break;
+        }
+    }
+};
+
+const std::vector<std::string> kTwoMiddleClicks{"mouse middledown", "mouse middleup", "mouse middledown",
+                                                "mouse middleup"};
+const std::vector<std::string> kNoClicks;
+
+// Over an ordinary window, in every wheel mode: the two middle clicks only
+// while a middle-button scroll can run. A middle click pastes in an editor,
+// opens a link or closes a browser tab.
+struct WhenCase {
+    const char* name;
+    Before before;
+    bool clicks;
+};
+
+void PrintTo(const WhenCase& c, std::ostream* os) { *os << c.name; }
+
+class WheelMiddleClicksWhen : public MiddleClicksBase, public ::testing::WithParamInterface<WhenCase> {};
+
+TEST_P(WheelMiddleClicksWhen, OnlyWhileAMiddleButtonScrollCanRun)
+{
+    const WhenCase& c = GetParam();
+    struct ModeMove {
+        const char* mode;
+        int dx, dy;
+    };
+    for (const ModeMove m : {ModeMove{"normal", 30, 0}, ModeMove{"task", -30, 0}, ModeMove{"auto", 0, -30},
+                             ModeMove{"quick", 0, 30}}) {
+        SCOPED_TRACE(m.mode);
+        app->ombrel().auto_scroll = AutoScroll::Idle;
+        select_by(m.dx, m.dy);
+        notch_after(c.before, false);
+        EXPECT_EQ(mouse_sent(), c.clicks ? kTwoMiddleClicks : kNoClicks);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryMode, WheelMiddleClicksWhen,
+    ::testing::Values(WhenCase{"NoMiddlePressNoClicks", Before::Nothing, false},
+                      WhenCase{"MiddleClickThenNotchClicks", Before::MiddleClick, true},
+                      WhenCase{"MiddleHeldNotchClicks", Before::MiddleHeld, true},
+                      WhenCase{"LeftPressBetweenNoClicks", Before::MiddleThenLeft, false},
+                      WhenCase{"RightPressBetweenNoClicks", Before::MiddleThenRight, false},
+                      WhenCase{"SecondNotchNoClicks", Before::MiddleThenNotch, false},
+                      WhenCase{"OwnAutoScrollClicks", Before::OwnAutoScroll, true}),
+    [](const ::testing::TestParamInfo<WhenCase>& info) { return std::string(info.param.name); });
+
+// Where the pointer is, in the normal wheel, with and without a middle press
+// before the notch.
+struct WhereCase {
     const char* name;
     Under under;
+    Before before;
     std::vector<std::string> mouse;
     std::vector<std::string> keys;
 };
 
-void PrintTo(const MiddleCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WhereCase& c, std::ostream* os) { *os << c.name; }
 
-class WheelMiddleClicks : public WheelDispatch, public ::testing::WithParamInterface<MiddleCase> {};
+class WheelMiddleClicksWhere : public MiddleClicksBase, public ::testing::WithParamInterface<WhereCase> {};
 
-TEST_P(WheelMiddleClicks, NotchEndsMiddleButtonScrollingWhereItMayRun)
+TEST_P(WheelMiddleClicksWhere, NotchEndsMiddleButtonScrollingWhereItMayRun)
 {
-    const MiddleCase& c = GetParam();
-    const Rect at_pointer = Rect::from_size(300, 300, 400, 250);
-    switch (c.under) {
-    case Under::Editor: break;
-    case Under::WebPage: desk.add_window(kIeServer, "", at_pointer); break;
-    case Under::WordPageInFront: {
-        const Hwnd word = desk.add_window("OpusApp", "文档1 - Microsoft Word", Rect::from_size(50, 150, 900, 600));
-        desk.add_window("_WwG", "", Rect::from_size(100, 100, 700, 400), Visibility::Shown, Topmost::No, word);
-        desk.set_foreground(word);
-        break;
-    }
-    case Under::WordPageBehind: desk.add_window("_WwG", "", at_pointer); break;
-    case Under::TaskForm:
-        app->taskform().show();
-        app->taskform().set_topmost(Topmost::Yes);
-        app->taskform().set_bounds(300, 300, 400, 250);
-        break;
-    case Under::NavigationPanel:
-        app->vykForm3().show();
-        app->vykForm3().set_topmost(Topmost::Yes);
-        app->vykForm3().set_bounds(300, 300, 400, 250);
-        break;
-    }
+    const WhereCase& c = GetParam();
+    place(c.under);
     select_by(30, 0); // the normal wheel: only the cancel rules act
-    notch(true);
+    notch_after(c.before, true);
     EXPECT_EQ(mouse_sent(), c.mouse);
     EXPECT_EQ(keys_sent(), c.keys);
 }
 
-const std::vector<std::string> kTwoMiddleClicks{"mouse middledown", "mouse middleup", "mouse middledown",
-                                                "mouse middleup"};
+const std::vector<std::string> kClickAndEsc{"mouse middledown", "mouse middleup"};
+const std::vector<std::string> kEsc{"key 27 down", "key 27 up"};
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryWindow, WheelMiddleClicks,
-    ::testing::Values(MiddleCase{"OtherClassTwoClicks", Under::Editor, kTwoMiddleClicks, {}},
-                      MiddleCase{"WebPageNone", Under::WebPage, {}, {}},
-                      MiddleCase{"WordPageInFrontNone", Under::WordPageInFront, {}, {}},
-                      MiddleCase{"WordPageBehindClickAndEsc", Under::WordPageBehind,
-                                 {"mouse middledown", "mouse middleup"}, {"key 27 down", "key 27 up"}},
-                      MiddleCase{"TaskFormNone", Under::TaskForm, {}, {}},
-                      MiddleCase{"NavigationPanelNone", Under::NavigationPanel, {}, {}}),
-    [](const ::testing::TestParamInfo<MiddleCase>& info) { return std::string(info.param.name); });
+    EveryWindow, WheelMiddleClicksWhere,
+    ::testing::Values(WhereCase{"OtherClassAfterMiddleTwoClicks", Under::Editor, Before::MiddleClick, kTwoMiddleClicks, {}},
+                      WhereCase{"OtherClassNone", Under::Editor, Before::Nothing, {}, {}},
+                      WhereCase{"WebPageNone", Under::WebPage, Before::MiddleClick, {}, {}},
+                      WhereCase{"WebPageDuringOwnScrollNone", Under::WebPage, Before::OwnAutoScroll, {}, {}},
+                      WhereCase{"WordPageInFrontNone", Under::WordPageInFront, Before::MiddleClick, {}, {}},
+                      WhereCase{"WordPageBehindClickAndEsc", Under::WordPageBehind, Before::Nothing, kClickAndEsc, kEsc},
+                      WhereCase{"WordPageBehindAfterMiddleClickAndEsc", Under::WordPageBehind, Before::MiddleClick,
+                                kClickAndEsc, kEsc},
+                      WhereCase{"TaskFormNone", Under::TaskForm, Before::MiddleClick, {}, {}},
+                      WhereCase{"NavigationPanelNone", Under::NavigationPanel, Before::MiddleClick, {}, {}}),
+    [](const ::testing::TestParamInfo<WhereCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WheelDispatch, SpoiledNotchIsNotDispatched)
 {

@@ -18,6 +18,10 @@
 //   probe dialog SECONDS                 wait for a message box, print its text, dismiss it
 //   probe hookstats reset|PATH           reset the hook's cost statistics, or write them to PATH
 //   probe list                           print every top-level window: class, visible, caption
+//   probe childtext CLASS CHILDCLASS     print the text of the window's first child of CHILDCLASS
+//                                        (WM_GETTEXT, so an edit control gives its contents)
+//   probe setclipboard TEXT              put TEXT on the clipboard as Unicode text
+//   probe clipboard                      print the clipboard's Unicode text
 //
 // Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
 // not found in time; 2: bad command line.
@@ -26,6 +30,8 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -302,6 +308,57 @@ int list(const Args&)
     return kOk;
 }
 
+int childtext(const Args& a)
+{
+    HWND parent = find(a[0]);
+    HWND child = parent ? FindWindowExW(parent, nullptr, a[1].c_str(), nullptr) : nullptr;
+    DWORD_PTR length = 0;
+    if (!child || !SendMessageTimeoutW(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return kNotFound;
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             5000, &copied))
+        return kNotFound;
+    text.resize(std::min<std::size_t>(copied, length));
+    print(text);
+    return kOk;
+}
+
+int setclipboard(const Args& a)
+{
+    const std::size_t bytes = (a[0].size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory)
+        return kNotFound;
+    std::memcpy(GlobalLock(memory), a[0].c_str(), bytes);
+    GlobalUnlock(memory);
+    if (!poll(2, [] { return OpenClipboard(nullptr) != FALSE; })) {
+        GlobalFree(memory);
+        return kNotFound;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!set)
+        GlobalFree(memory);
+    return set ? kOk : kNotFound;
+}
+
+int clipboard(const Args&)
+{
+    if (!poll(2, [] { return OpenClipboard(nullptr) != FALSE; }))
+        return kNotFound;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (text) {
+        print(std::wstring(text));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text ? kOk : kNotFound;
+}
+
 struct Subcommand {
     const wchar_t* name;
     std::size_t min_args, max_args;
@@ -323,6 +380,9 @@ constexpr Subcommand kSubcommands[] = {
     {L"dialog", 1, 1, dialog},
     {L"hookstats", 1, 1, hookstats},
     {L"list", 0, 0, list},
+    {L"childtext", 2, 2, childtext},
+    {L"setclipboard", 1, 1, setclipboard},
+    {L"clipboard", 0, 0, clipboard},
 };
 
 } // namespace
@@ -339,7 +399,8 @@ int wmain(int argc, wchar_t** argv)
     std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; place CLASS X Y W H;\n"
                "       wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
-               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list\n",
+               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; childtext CLASS CHILDCLASS;\n"
+               "       setclipboard TEXT; clipboard\n",
                stderr);
     return kUsage;
 }

@@ -77,6 +77,13 @@ inline constexpr std::string_view kButtonUp = "buttonup";
 inline constexpr std::string_view kRightButtonUp = "rbuttonup";
 // The caption of `vykForm4` while an easy drag holds the button for the user.
 inline constexpr std::string_view kEasyDragHeld = "down/...down/";
+// A notch's token ends with this when the user pressed the middle button since
+// the last notch or other button press: an application may be scrolling by it.
+inline constexpr std::string_view kNotchAfterMiddlePress = hook::kNotchAfterMiddlePress;
+// The Esc latch (the caption of `srfForm`): the hook writes "esc down" on an Esc
+// press, the main loop's next tick consumes it ("esc ok").
+inline constexpr std::string_view kEscapePressed = hook::kEscapePressed;
+inline constexpr std::string_view kEscapeTaken = "esc ok";
 
 } // namespace tv::token
 

@@ -1,4 +1,7 @@
-// The form `srfForm`: the input-method picker.
+// The form `srfForm`: the input-method picker. Its caption is the Esc latch:
+// the input hook writes "esc down" when the user presses Esc, and the main
+// loop's next tick consumes it ("esc ok"), so an Esc tap shorter than a tick
+// still opens the escape menu (the hook's contract, hook/hook_contract.h).
 #pragma once
 
 #include "ui/form.h"

@@ -1,6 +1,6 @@
 // The form `vykForm3`: the navigation and favourites panel. Its caption is the
 // mouse-event cell: the input hook writes "down/BUTTON//x,y", "ystop wheel=///"
-// or "ystop wheel=...", "rightup"; the wheel dispatch consumes a notch (""),
+// or "ystop wheel=..." (then "mdown" after a middle press), "rightup"; the wheel dispatch consumes a notch (""),
 // the status timer answers "rightup ok" ("xx right"), the drag results spoil
 // it ("xx search"); the sibling browser reads it ("vykcmdshowie").
 #pragma once

@@ -17,6 +17,12 @@
 //   the tokens    the tokenizer's (tokenizer.h): every one is delivered, in order
 //   a delivery    the token becomes the caption of the program's window of the
 //                 cell's class (cell_class); with no such window it is dropped
+//   the Esc latch "esc down" (kEscapePressed) in the caption of "TsrfForm" is a
+//                 press the program has not seen yet. The program consumes it
+//                 by overwriting it ("esc ok") in the handler that reads it: the
+//                 caption is set on the window's own thread, between two
+//                 handlers, so a press is seen by exactly one main-loop tick and
+//                 a consumed one never counts again
 //
 //   side          reads the state                    delivers a token
 //   ------------  ---------------------------------  -----------------------------------

@@ -7,7 +7,7 @@
 namespace tv::hook {
 namespace {
 
-using vk::kAlt, vk::kCapsLock, vk::kCtrl, vk::kShift, vk::kSpace;
+using vk::kAlt, vk::kCapsLock, vk::kCtrl, vk::kEscape, vk::kShift, vk::kSpace;
 using vk::kLWin, vk::kRWin;
 using vk::kLAlt, vk::kLCtrl, vk::kLShift, vk::kRAlt, vk::kRCtrl, vk::kRShift;
 constexpr std::uint64_t kDoubleCtrlWindowMs = 400;
@@ -42,6 +42,7 @@ const char* cell_class(Cell cell)
     case Cell::VykForm3: return "TvykForm3";
     case Cell::Escmenu: return "Tescmenu";
     case Cell::VykForm4: return "TvykForm4";
+    case Cell::SrfForm: return "TsrfForm";
     }
     return "";
 }
@@ -55,7 +56,7 @@ Output Tokenizer::feed(const RawEvent& e, const HookState& state)
     case RawKind::KeyUp: return key_up(e);
     case RawKind::ButtonDown:
     case RawKind::ButtonUp: return button(e, state);
-    case RawKind::Wheel: return one(Cell::VykForm3, e.wheel_delta > 0 ? "ystop wheel=///" : "ystop wheel=...");
+    case RawKind::Wheel: return notch(e);
     case RawKind::Move: break;
     }
     return {};
@@ -87,7 +88,10 @@ Output Tokenizer::key_down(const RawEvent& e)
         return one(Cell::Pyoil, "old--16down");
     if (vk == kCapsLock)
         return {};
-    return one(Cell::Pyoil, key_event_token(vk, 0));
+    Output out = one(Cell::Pyoil, key_event_token(vk, 0));
+    if (vk == kEscape)
+        out.deliveries.push_back({Cell::SrfForm, std::string(kEscapePressed)});
+    return out;
 }
 
 Output Tokenizer::key_up(const RawEvent& e)
@@ -118,12 +122,22 @@ Output Tokenizer::key_up(const RawEvent& e)
     return one(Cell::Pyoil, key_event_token(vk, 2));
 }
 
+Output Tokenizer::notch(const RawEvent& e)
+{
+    std::string token = e.wheel_delta > 0 ? "ystop wheel=///" : "ystop wheel=...";
+    if (middle_pressed_)
+        token += kNotchAfterMiddlePress;
+    middle_pressed_ = false;
+    return one(Cell::VykForm3, std::move(token));
+}
+
 Output Tokenizer::button(const RawEvent& e, const HookState& state)
 {
     lone_ctrl_ = false;
     Output out;
     const bool right = e.button == RawButton::Right;
     if (e.kind == RawKind::ButtonDown) {
+        middle_pressed_ = e.button == RawButton::Middle;
         char where[48];
         std::snprintf(where, sizeof where, "//%d,%d", e.x, e.y);
         out.deliveries.push_back({Cell::VykForm3, std::string("down/") + button_name(e.button) + where});

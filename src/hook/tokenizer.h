@@ -19,17 +19,30 @@
 //                                                      the second lone tap within 400 ms
 //   letter A-Z, digit 0-9, Space down      pyoil       "key--" + code
 //   any other key down / up                pyoil       "old--" + code + "..0" / "..2"
+//   Esc down (first, not repeats)          srfForm     "esc down" (kEscapePressed), after the
+//                                                      pyoil token above
 //   (Ctrl down, Windows up, Caps Lock down, letter/digit/Space up, auto-repeats of
 //    modifiers and of non-character keys: no token)
 //
 //   left/right/middle button down          vykForm3    "down/" + button + "//" + x + "," + y
 //                                                      (button: "left", "right", "middle")
-//   wheel notch                            vykForm3    "ystop wheel=///" up, "ystop wheel=..." down
+//   wheel notch                            vykForm3    "ystop wheel=///" up, "ystop wheel=..." down,
+//                                                      then "mdown" when the middle button was
+//                                                      pressed since the last notch or other
+//                                                      button press (kNotchAfterMiddlePress)
 //   right button up                        vykForm3    "rightup"
 //                                          escmenu     "rbuttonup"
 //   left or middle button up               escmenu     "buttonup"
 //   middle button up                       vykForm4    "mkeyscroll"
 //   move                                   (none: the program samples the cursor itself)
+//
+// The notch's suffix tells the wheel dispatch that an application may be
+// scrolling by the middle button the user pressed; the direction stays at byte
+// 13 and the token still starts with "ystop wheel=". Only the notch that
+// follows the press carries it: a second notch, or a left or right press in
+// between, clears it (the first notch's middle clicks ended that scrolling).
+// The Esc token is a latch: it stays in its cell until the main loop's next tick
+// consumes it, so a tap shorter than one tick still counts (hook_contract.h).
 //
 // Pass or suppress: everything passes, except the right button's press and
 // release while the right button belongs to the wheel mode (the caption of
@@ -45,6 +58,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tv::hook {
@@ -52,7 +66,12 @@ namespace tv::hook {
 // dwExtraInfo of every key and mouse event the program itself sends ("TVKS").
 inline constexpr std::uintptr_t kOwnInputTag = 0x54564B53;
 
-enum class Cell { Pyoil, VykForm3, Escmenu, VykForm4 };
+enum class Cell { Pyoil, VykForm3, Escmenu, VykForm4, SrfForm };
+
+// The suffix of a notch's token after a middle press (see the table).
+inline constexpr std::string_view kNotchAfterMiddlePress = "mdown";
+// The Esc latch (the caption of `srfForm`): the hook writes it on an Esc press.
+inline constexpr std::string_view kEscapePressed = "esc down";
 
 // The window class that holds each cell, found by FindWindow.
 const char* cell_class(Cell);
@@ -98,12 +117,14 @@ private:
     Output key_down(const RawEvent&);
     Output key_up(const RawEvent&);
     Output button(const RawEvent&, const HookState&);
+    Output notch(const RawEvent&);
 
     std::uint32_t held_[8] = {}; // keys currently down, one bit per code (auto-repeat filter)
     bool lone_ctrl_ = false;       // Ctrl is down and no other key came since
     std::uint64_t last_ctrl_tap_ms_ = 0;
     bool last_ctrl_tap_was_second_ = true;
     bool right_suppressed_ = false; // the verdict of the last right press
+    bool middle_pressed_ = false;   // since the last notch or other button press
 };
 
 } // namespace tv::hook

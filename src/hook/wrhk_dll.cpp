@@ -76,7 +76,7 @@ struct Hooks {
 Hooks g_hooks;
 tv::hook::Tokenizer g_tokenizer;
 UINT g_token_message = 0;
-HWND g_cell_windows[4] = {};
+HWND g_cell_windows[static_cast<std::size_t>(Cell::SrfForm) + 1] = {}; // one per cell
 HWND g_input_mode_window = nullptr;
 
 // The callback's cost over the last kSize events, in performance-counter ticks.

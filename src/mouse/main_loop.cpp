@@ -1,5 +1,6 @@
 #include "mouse/main_loop.h"
 
+#include "board/cells.h"
 #include "board/escmenu.h"
 #include "board/form_main.h"
 #include "board/inputmode.h"
@@ -10,6 +11,7 @@
 #include "board/ombrel.h"
 #include "board/places.h"
 #include "board/pyoil.h"
+#include "board/srfform.h"
 #include "board/taskform.h"
 #include "board/vykform3.h"
 #include "core/cell.h"
@@ -150,10 +152,12 @@ void MainLoop::right_button_parks_escape_menu()
     }
 }
 
+// Esc down now, or pressed and perhaps already released since the last tick.
 void MainLoop::escape_opens_escape_menu()
 {
     Tescmenu& menu = app_.escmenu();
-    if (!cell::contains(menu.caption(), "old--xxpop") || !platform_.key_down(vk::kEscape))
+    const bool pressed = take_escape_press();
+    if (!cell::contains(menu.caption(), "old--xxpop") || !(pressed || platform_.key_down(vk::kEscape)))
         return;
     const Size screen = platform_.screen_size();
     menu.show();
@@ -164,6 +168,17 @@ void MainLoop::escape_opens_escape_menu()
     menu.set_caption("--escok");
     sibling::hide_browser(app_);
     platform_.set_cursor_pos({menu.left() + 240, menu.top() + 295});
+}
+
+// The hook's Esc latch: true once per press, on the first tick after it,
+// whether or not that tick opens the menu.
+bool MainLoop::take_escape_press()
+{
+    TsrfForm& latch = app_.srfForm();
+    if (latch.caption() != token::kEscapePressed)
+        return false;
+    latch.set_caption(token::kEscapeTaken);
+    return true;
 }
 
 void MainLoop::right_in_normal_wheel()

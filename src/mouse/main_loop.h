@@ -42,6 +42,7 @@ private:
     void popup_test_after_release();
     void right_button_parks_escape_menu();
     void escape_opens_escape_menu();
+    bool take_escape_press();
     void right_in_normal_wheel();
     void keep_engines_running();
     void file_command_from_sibling();

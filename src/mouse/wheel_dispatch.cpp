@@ -6,6 +6,7 @@
 #include "board/places.h"
 #include "board/taskform.h"
 #include "board/vykform3.h"
+#include "core/auto_scroll.h"
 #include "core/cell.h"
 #include "core/classify.h"
 #include "core/sibling_channel.h"
@@ -19,15 +20,18 @@ namespace {
 struct Notch {
     std::string direction; // the three characters after "ystop wheel="
     bool up = false;
+    bool after_middle_press = false; // the user pressed the middle button since the last notch
 };
 
 // The direction goes to the status bar's echo and the cell is emptied.
 Notch take_notch(App& app)
 {
     TvykForm3& events = app.vykForm3();
+    const std::string token = events.caption();
     Notch notch;
-    notch.direction = std::string(cell::piece(events.caption(), token::kNotchDirectionAt, 3));
+    notch.direction = std::string(cell::piece(token, token::kNotchDirectionAt, 3));
     notch.up = notch.direction == token::kWheelUp;
+    notch.after_middle_press = cell::from(token, token::kNotchDirectionAt + 3) == token::kNotchAfterMiddlePress;
     app.lifeform().Panel38.set_text(notch.direction + "..wwww");
     events.set_caption("");
     return notch;
@@ -35,13 +39,20 @@ Notch take_notch(App& app)
 
 // An application may be scrolling by its middle button: the notch ends that
 // first, except over a web page and the word-processor page, and over the
-// program's own task form and navigation panel.
-void end_middle_button_scrolling(App& app, Hwnd window, std::string_view cls)
+// program's own task form and navigation panel. Such a scroll can run only
+// after the user's middle press (told in the notch) or while the program's own
+// automatic scrolling holds the button; otherwise a middle click would paste,
+// open a link or close a browser tab. The word-processor page behind the
+// foreground window always gets its middle click and Esc.
+void end_middle_button_scrolling(App& app, const Notch& notch, Hwnd window, std::string_view cls)
 {
     Platform& p = app.platform();
     if (classify::lies_within(p, window, app.taskform().hwnd()) || classify::lies_within(p, window, app.vykForm3().hwnd()))
         return;
+    const bool scroll_may_run = notch.after_middle_press || auto_scroll_running(app);
     if (cls != classify::kWordPageClass && cls != classify::kBrowserViewClass) {
+        if (!scroll_may_run)
+            return;
         input::click(p, MouseButton::Middle);
         input::click(p, MouseButton::Middle);
     } else if (cls == classify::kWordPageClass && !classify::lies_within(p, window, p.foreground_window())) {
@@ -100,7 +111,7 @@ void dispatch_wheel_notch(App& app)
     Platform& p = app.platform();
     const Hwnd window = p.window_from_point(p.cursor_pos());
     const std::string cls = classify::class_of(p, window);
-    end_middle_button_scrolling(app, window, cls);
+    end_middle_button_scrolling(app, notch, window, cls);
     const std::optional<wheel::Mode> mode = wheel::mode_named(app.lifeform().Label1.text());
     if (!mode)
         return;

@@ -2,7 +2,9 @@
 //
 // The main loop hands over the rest of a tick whose mouse-event cell (the
 // caption of `vykForm3`) starts with "ystop wheel="; the dispatch consumes the
-// token, ends an application's own middle-button scrolling where it may run,
+// token, ends an application's own middle-button scrolling where it may run
+// (after the user's middle press, told in the token, or during the program's
+// own automatic scrolling),
 // and acts by the mode cell (`lifeform.Label1`): the task wheel switches
 // browser pages or sends Left/Right, the quick wheel pages, the auto wheel
 // sends Up/Down or scrolls a web page automatically. The normal wheel and the
