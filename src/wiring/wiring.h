@@ -5,6 +5,7 @@
 
 #include "core/app.h"
 #include "core/start_command.h"
+#include "mouse/auto_scroll.h"
 #include "mouse/main_form.h"
 #include "mouse/main_loop.h"
 #include "mouse/mode_engine.h"
@@ -41,6 +42,9 @@ public:
     bool application_message(MouseButton, ButtonAction) override;
 
 private:
+    // Automatic scrolling's commands on the browser form (wiring_scroll.cpp).
+    void bind_auto_scroll(Tombrel&);
+
     // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
     void keyboard_pad_tick() {}
 
@@ -54,6 +58,7 @@ private:
     StatusTimer status_timer_;
     SettingsForm settings_form_;
     bool status_form_created_ = false;
+    AutoScrolling auto_scrolling_{app_};
 };
 
 } // namespace tv

@@ -87,6 +87,8 @@ std::string InputRecord::describe() const
         std::snprintf(text, sizeof text, "key %d %s", vk, action == KeyAction::Down ? "down" : "up");
     else if (mouse == MouseInput::Wheel)
         std::snprintf(text, sizeof text, "mouse wheel %d at %d,%d", data, at.x, at.y);
+    else if (mouse == MouseInput::Move)
+        std::snprintf(text, sizeof text, "mouse move by %d,%d at %d,%d", by.x, by.y, at.x, at.y);
     else
         std::snprintf(text, sizeof text, "mouse %s at %d,%d", mouse_name(mouse), at.x, at.y);
     return text;
@@ -264,6 +266,28 @@ void SimDesktop::send_mouse(MouseInput m, int data)
         break;
     case MouseInput::Move: break;
     }
+}
+
+// Logged where it starts; the pointer stays on the screen.
+void SimDesktop::send_mouse_move(int dx, int dy)
+{
+    InputRecord r;
+    r.kind = InputRecord::Kind::Mouse;
+    r.mouse = MouseInput::Move;
+    r.by = {dx, dy};
+    record(r);
+    set_cursor_pos({cursor_.x + dx, cursor_.y + dy});
+    hook::RawEvent e = raw(hook::RawKind::Move);
+    e.own = true;
+    feed_hook(e);
+}
+
+std::optional<std::uint32_t> SimDesktop::screen_pixel(Point p) const
+{
+    if (!Rect::from_size(0, 0, screen_.width, screen_.height).contains(p))
+        return std::nullopt;
+    const auto painted = painted_.find({p.x, p.y});
+    return painted != painted_.end() ? painted->second : screen_colour_;
 }
 
 void SimDesktop::set_cursor_pos(Point p)
