@@ -58,7 +58,7 @@ void AutoScrolling::start(Way way)
         p.send_mouse(MouseInput::MiddleUp); // the web control keeps scrolling after a middle click
     if (way == Way::Up)
         p.set_cursor_pos(anchor);
-    p.send_mouse_move(0, speed_);
+    p.move_cursor_by(0, speed_);
     restart_drag_count();
 }
 

@@ -136,7 +136,7 @@ void AutoScrolling::scroll_window(bool up, Hwnd window)
         return;
     }
     if (p.key_down(vk::kLButton)) {
-        p.send_mouse_move(0, up ? -1 : 1);
+        p.move_cursor_by(0, up ? -1 : 1);
         return;
     }
     const Target target{window ? p.window_rect(window) : Rect{}, classify::class_at(p, p.cursor_pos())};

@@ -192,9 +192,9 @@ public:
     virtual std::array<std::uint8_t, 256> keyboard_state() const = 0;
     virtual void send_key(int vk, KeyAction) = 0;   // keybd_event, scan code 0
     virtual void send_mouse(MouseInput, int data = 0) = 0; // mouse_event at the cursor
-    // mouse_event with MOUSEEVENTF_MOVE: the pointer moves by (dx, dy) from where
-    // it is, and the applications see the move as the user's.
-    virtual void send_mouse_move(int dx, int dy) = 0;
+    // The pointer moves by exactly (dx, dy) from where it is, whatever the
+    // system's pointer speed, and the window under it sees the move.
+    virtual void move_cursor_by(int dx, int dy) = 0;
 
     // ---- screen ----
     virtual Size screen_size() const = 0;

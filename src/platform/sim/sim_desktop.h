@@ -201,7 +201,7 @@ public:
     std::array<std::uint8_t, 256> keyboard_state() const override;
     void send_key(int vk, KeyAction) override;
     void send_mouse(MouseInput, int data = 0) override;
-    void send_mouse_move(int dx, int dy) override;
+    void move_cursor_by(int dx, int dy) override;
 
     Size screen_size() const override { return screen_; }
     std::optional<std::uint32_t> screen_pixel(Point) const override;

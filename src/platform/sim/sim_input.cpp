@@ -269,7 +269,7 @@ void SimDesktop::send_mouse(MouseInput m, int data)
 }
 
 // Logged where it starts; the pointer stays on the screen.
-void SimDesktop::send_mouse_move(int dx, int dy)
+void SimDesktop::move_cursor_by(int dx, int dy)
 {
     InputRecord r;
     r.kind = InputRecord::Kind::Mouse;

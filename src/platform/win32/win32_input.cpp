@@ -49,10 +49,13 @@ void Win32Platform::send_mouse(MouseInput input, int data)
     mouse_event(static_cast<DWORD>(input), 0, 0, static_cast<DWORD>(data), hook::kOwnInputTag);
 }
 
-// Relative: the system's pointer speed settings may scale the distance.
-void Win32Platform::send_mouse_move(int dx, int dy)
+// SetCursorPos rather than a relative mouse_event: that one is scaled by the
+// pointer speed settings, and Wine takes the X pointer's place back at once.
+void Win32Platform::move_cursor_by(int dx, int dy)
 {
-    mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(dx), static_cast<DWORD>(dy), 0, hook::kOwnInputTag);
+    POINT p{};
+    if (GetCursorPos(&p))
+        SetCursorPos(p.x + dx, p.y + dy);
 }
 
 Size Win32Platform::screen_size() const { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
