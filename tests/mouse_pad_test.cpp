@@ -314,7 +314,7 @@ TEST_F(MousePadApp, ARightReleaseOverTheAutoBarScrollsUp)
     open_pad();
     desk.clear_input_log();
     right_release_at(kAutoBar);
-    EXPECT_EQ(mouse_sent(), (std::vector<std::string>{"mouse middledown", "mouse middleup", "mouse move 0,-7"}));
+    EXPECT_EQ(mouse_sent(), (std::vector<std::string>{"mouse middledown", "mouse middleup", "mouse move by 0,-7"}));
     EXPECT_EQ(keys_sent(), kNoKeys);
 }
 

@@ -1,12 +1,15 @@
 // target: an ordinary application window that records the input it receives.
 //
-//   target LOG [SECONDS]
+//   target LOG [SECONDS [page]]
 //
 // Shows a window of class "TarveskTarget" titled "target", brings it to the
 // foreground and appends one line per input message to LOG, flushed at once:
 //   keydown VK / keyup VK / syskeydown VK / syskeyup VK   (virtual-key code)
 //   wheel DELTA                                            (WM_MOUSEWHEEL)
 //   lbuttondown / lbuttonup / rbuttondown / ... / mbuttonup
+// With "page", a child window of the web control's class
+// ("Internet Explorer_Server") fills the window and logs its middle button
+// with the screen point: "page mbuttondown X,Y", "page mbuttonup X,Y".
 // Ends on WM_CLOSE or after SECONDS (default 60).
 #include "peer.h"
 
@@ -52,6 +55,32 @@ LRESULT CALLBACK window_proc(HWND h, UINT msg, WPARAM w, LPARAM l)
     return DefWindowProcW(h, msg, w, l);
 }
 
+LRESULT CALLBACK page_proc(HWND h, UINT msg, WPARAM w, LPARAM l)
+{
+    if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) {
+        POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        ClientToScreen(h, &p);
+        input_log->line(std::string(msg == WM_MBUTTONDOWN ? "page mbuttondown " : "page mbuttonup ") +
+                        std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    return DefWindowProcW(h, msg, w, l);
+}
+
+void add_page(HWND window)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = page_proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"Internet Explorer_Server";
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    RegisterClassW(&wc);
+    RECT client{};
+    GetClientRect(window, &client);
+    CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom, window,
+                    nullptr, wc.hInstance, nullptr);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -69,6 +98,8 @@ int wmain(int argc, wchar_t** argv)
                                       {20, 630, 1004, 760});
     if (!window)
         return 1;
+    if (argc > 3 && std::wstring(argv[3]) == L"page")
+        add_page(window);
     SetForegroundWindow(window);
     SetFocus(window);
     return peer::run_message_loop(peer::seconds_arg(argc, argv, 2, 60));

@@ -26,6 +26,7 @@ Tlifeform::Tlifeform(Platform& platform, ui::CellObserver* observer)
       mdown(*this, "mdown"), Label9(*this, "Label9", ">>"), Image5(*this, "Image5", 16, 16, form_count_picture),
       Panel26(*this, "Panel26"),
       messlistold(*this, "messlistold"), ListBox7(*this, "ListBox7"), ListBox8(*this, "ListBox8"),
+      Panel35(*this, "Panel35"),
       ListBox5(*this, "ListBox5", hint::load_template(platform)),
       CppWebBrowser1(*this, "CppWebBrowser1"), CppWebBrowser2(*this, "CppWebBrowser2"),
       settopmess(*this, "settopmess"), Button1(*this, "Button1", "大天"), smallbar(*this, "smallbar", "中天"),

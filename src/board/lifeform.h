@@ -66,6 +66,12 @@ public:
     ui::ListBox messlistold;   // the mode engine's diagnostic lines
     ui::ListBox ListBox7;      // the captions of `vykForm3`, newest first (status timer)
     ui::ListBox ListBox8;      // the captions of `vykForm4`, newest first (status timer)
+    // The page-end probe (mode engine): "end--" or "not end--" + the probed row,
+    // written only when it changes between the two; "okend--" once it stopped a scroll.
+    ui::Panel Panel35;
+    // The drag count `Timer2` last wrote; whoever switches `Timer2` on sets it
+    // to 0 first, so the count starts again from 1.
+    int drag_count = 0;
 
     ui::ListBox ListBox5; // the hint-bar template, one HTML line per item
     // The two web views: CppWebBrowser2 shows the hint bar, CppWebBrowser1 the

@@ -37,7 +37,14 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
       oldrightpos(*this, "oldrightpos"),
       right2(*this, "right2"),
       scrollup(*this, "scrollup"),
-      scrolldown(*this, "scrolldown")
+      scrolldown(*this, "scrolldown"),
+      Panel41(*this, "Panel41"),
+      Panel39(*this, "Panel39"),
+      ListBox1(*this, "ListBox1"),
+      PageControl1(*this, "PageControl1"),
+      Label33(*this, "Label33"),
+      Panel23(*this, "Panel23"),
+      wfocus(*this, "wfocus")
 {
     platform.set_ex_style(hwnd(), platform.ex_style(hwnd()) | kExToolWindow);
     LBox2.set_items(first_movement_samples());

@@ -8,6 +8,15 @@
 
 namespace tv {
 
+// A wheel scroll `cmdautoscroll` left to the hook component (`ombrel.pending_wheel_scroll`):
+// the pointer it remembered and the top and bottom of the window under it.
+struct PendingWheelScroll {
+    bool set = false;
+    Point at;
+    int top = 0;
+    int bottom = 0;
+};
+
 class Tombrel : public ui::Form {
 public:
     Tombrel(Platform&, ui::CellObserver*);
@@ -18,11 +27,12 @@ public:
     ui::Button Button41; // "返回" once the start command ran: the edge bar may be placed
     ui::Panel rtmenu;    // the right menu: while shown (left > 0) the mode is kept
     ui::Panel rflag;     // the right quick menu's flag ("xx right menu"); not written yet
-    ui::Panel midmess;   // "mdown sys" when a middle press is prepared for the hook; not written yet
+    ui::Panel midmess;   // "mdown sys" when a middle press is prepared for the hook (cmdautoscroll); read outside
     // The movement history, newest first: x in LBox2, y in LBox3 (mode engine).
     ui::ListBox LBox2;
     ui::ListBox LBox3;
-    // Commands of automatic scrolling and the browser; not bound yet.
+    // Commands of automatic scrolling and the browser pages, clicked from outside
+    // the program: their captions are their names.
     ui::Button cmdup;
     ui::Button cmddown;
     ui::Button cmdautoscroll;
@@ -44,7 +54,24 @@ public:
     ui::Button scrollup;
     ui::Button scrolldown;
 
+    ui::Panel Panel41; // the automatic scroll's speed: "//" or "--//" + the speed (automatic scrolling)
+    ui::Panel Panel39; // "pgup" once `cmddown` ran; read by no part yet
+    // The browser's page list: the selected item is the chosen page; `cmdautoscroll` turns it.
+    ui::ListBox ListBox1;
+    // The browser's pages, one item each; the selected item is the active page
+    // (`cmdautoscroll`, `cmdwindowselect`; the pages themselves are the browser's).
+    ui::ListBox PageControl1;
+    ui::Label Label33; // the page index before `cmdwindowselect`, "/" and the page count
+    ui::Panel Panel23; // the hint line at the foot of the page panel
+    ui::Button wfocus; // focus the active page; clicked when a pending wheel scroll completes; not bound yet
+
     AutoScroll auto_scroll = AutoScroll::Idle;
+    // The last selecting movement was vertical: the edge indicator `Pan25`
+    // shows (mode engine); `cmdup`/`cmddown` clear it beside a plain window.
+    bool edge_flag = false;
+    // Set by `cmdautoscroll` for the hook component, which presses the middle
+    // button; the mode engine completes it at the next left press.
+    PendingWheelScroll pending_wheel_scroll;
     TickCost mode_engine_cost; // what the mode engine's ticks cost, for the diagnostics dump
 };
 

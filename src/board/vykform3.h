@@ -17,6 +17,14 @@ public:
     ui::Panel hbar;      // shown in the auto wheel
     ui::Panel pagecmd;   // shown in the quick wheel: the wheel pages
     ui::Panel scrollcmd; // shown in the auto wheel: the wheel scrolls
+    // Marks `cmdvykform3proc` moves on each "next": the marker climbs 40 pixels
+    // (below 100 back to 299); by where `Button2` stands, `vleft` moves left or
+    // `ttop` and `tbot` move up.
+    ui::Image Image9;
+    ui::Button Button2;
+    ui::Panel vleft;
+    ui::Panel ttop;
+    ui::Panel tbot;
 };
 
 } // namespace tv

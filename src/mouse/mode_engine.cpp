@@ -42,7 +42,10 @@ bool any_letter_held(const Platform& p)
 
 } // namespace
 
-ModeEngine::ModeEngine(App& app) : app_(app), platform_(app.platform()) {}
+ModeEngine::ModeEngine(App& app)
+    : app_(app), platform_(app.platform()), scroll_arrow_height_(app.platform().scroll_arrow_height())
+{
+}
 
 void ModeEngine::tick()
 {
@@ -162,7 +165,7 @@ std::optional<wheel::Mode> ModeEngine::selected_mode(const Samples& s)
     const int dx = x1 - x0, dy = y1 - y0;
     if (std::abs(dx) > std::abs(dy)) {
         app_.ombrel().Pan25.set_left(kParkedLeft);
-        edge_flag_ = false;
+        app_.ombrel().edge_flag = false;
         if (std::abs(dx) <= kDeadZone)
             return std::nullopt;
         return x0 < x1 ? wheel::Mode::Task : wheel::Mode::Normal;
@@ -177,8 +180,8 @@ std::optional<wheel::Mode> ModeEngine::selected_mode(const Samples& s)
 // button belongs to the mode.
 void ModeEngine::mark_vertical_edge()
 {
-    edge_flag_ = true;
     Tombrel& browser = app_.ombrel();
+    browser.edge_flag = true;
     if (!auto_scroll_running(app_) && browser.Button41.text() == "返回") {
         const Size screen = platform_.screen_size();
         browser.Pan25.set_bounds(screen.width - kEdgeBarRight, kEdgeBarMargin, browser.Pan25.width(),
@@ -211,7 +214,7 @@ void ModeEngine::sample_pointer(const Samples& s)
 
 void ModeEngine::finish_tick()
 {
-    app_.ombrel().Pan25.set_visible(edge_flag_);
+    app_.ombrel().Pan25.set_visible(app_.ombrel().edge_flag);
     auto_scroll_stop_tests();
     if (!complete_pending_wheel_scroll())
         browser_housekeeping();

@@ -28,11 +28,14 @@ public:
     void tick();
 
 private:
-    // Automatic scrolling and the browser act at the end of the tick; none is built yet.
-    void auto_scroll_stop_tests() {} // a left click, both buttons, the sibling's page end
+    // Automatic scrolling and the browser act at the end of the tick
+    // (automatic scrolling in mode_engine_auto_scroll.cpp).
+    void auto_scroll_stop_tests(); // a left click, both buttons, the sibling's page end
+    void probe_page_end();
+    int page_end_row() const;
     // The pending wheel scroll: when it is set and the left button is held,
     // completes it and answers true; the browser's housekeeping then waits.
-    bool complete_pending_wheel_scroll() { return false; }
+    bool complete_pending_wheel_scroll();
     // The pop-up check, the empty-page removal, the strip repair, the sibling
     // browser's title commands and the two address handovers.
     void browser_housekeeping() {}
@@ -85,9 +88,8 @@ private:
     Platform& platform_;
     Point cursor_;                  // read once after the right-button dispatch
     bool taskbar_found_ = false;    // this tick's screen scan for the taskbar toolbar
-    // The last selecting movement was vertical: the edge indicator `Pan25` shows.
-    bool edge_flag_ = false;
     std::array<int, 4> menu_elsewhere_counts_{}; // one per mode
+    const int scroll_arrow_height_; // SM_CYVSCROLL, read once at start-up
 };
 
 } // namespace tv

@@ -133,7 +133,7 @@ void MousePad::start_auto_scroll(bool upwards)
     if (!word_page)
         platform_.send_mouse(MouseInput::MiddleUp);
     platform_.sleep_ms(10);
-    platform_.send_mouse_move(0, speed);
+    platform_.move_cursor_by(0, speed);
 }
 
 } // namespace tv

@@ -195,11 +195,17 @@ public:
     virtual std::array<std::uint8_t, 256> keyboard_state() const = 0;
     virtual void send_key(int vk, KeyAction) = 0;   // keybd_event, scan code 0
     virtual void send_mouse(MouseInput, int data = 0) = 0; // mouse_event at the cursor
-    // mouse_event MOUSEEVENTF_MOVE: moves the pointer relatively, as the mouse itself would.
-    virtual void send_mouse_move(int dx, int dy) = 0;
+    // The pointer moves by exactly (dx, dy) from where it is, whatever the
+    // system's pointer speed, and the window under it sees the move.
+    virtual void move_cursor_by(int dx, int dy) = 0;
 
     // ---- screen ----
     virtual Size screen_size() const = 0;
+    // GetPixel of the screen: the colour at a screen point, 0x00BBGGRR; nullopt
+    // when the point cannot be read (off the screen).
+    virtual std::optional<std::uint32_t> screen_pixel(Point) const = 0;
+    // GetSystemMetrics(SM_CYVSCROLL): the height of a vertical scroll bar's arrow button.
+    virtual int scroll_arrow_height() const = 0;
 
     // ---- time ----
     virtual std::uint64_t now_ms() const = 0;

@@ -56,7 +56,6 @@ private:
     Size screen() const { return app_.platform().screen_size(); }
 
     App& app_;
-    int drag_count_ = 0;
 };
 
 } // namespace tv

@@ -18,13 +18,15 @@ constexpr int kRestoreLowerMargin = 50;
 
 } // namespace
 
+// The count lives on the board, so whoever switches the timer on can start it again.
 void StatusForm::count_drag()
 {
-    ++drag_count_;
-    app_.inputmode().dragmess.set_text("dt=" + std::to_string(drag_count_));
-    if (drag_count_ >= kDragCountEnd) {
-        drag_count_ = 0;
-        app_.lifeform().Timer2.set_enabled(false);
+    Tlifeform& bar = app_.lifeform();
+    ++bar.drag_count;
+    app_.inputmode().dragmess.set_text("dt=" + std::to_string(bar.drag_count));
+    if (bar.drag_count >= kDragCountEnd) {
+        bar.drag_count = 0;
+        bar.Timer2.set_enabled(false);
     }
 }
 

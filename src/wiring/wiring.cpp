@@ -60,7 +60,11 @@ void Wiring::created(Tregform& f)
     settings::load_runtime_list(app_);
 }
 
-void Wiring::created(Tombrel& f) { f.Timer1.on_timer = [this] { mode_engine_.tick(); }; }
+void Wiring::created(Tombrel& f)
+{
+    f.Timer1.on_timer = [this] { mode_engine_.tick(); };
+    bind_auto_scroll(f);
+}
 
 void Wiring::created(Ttaskform& f)
 {

@@ -5,6 +5,7 @@
 
 #include "core/app.h"
 #include "core/start_command.h"
+#include "mouse/auto_scroll.h"
 #include "mouse/main_form.h"
 #include "mouse/main_loop.h"
 #include "mouse/mode_engine.h"
@@ -42,6 +43,9 @@ public:
     bool application_message(MouseButton, ButtonAction) override;
 
 private:
+    // Automatic scrolling's commands on the browser form (wiring_scroll.cpp).
+    void bind_auto_scroll(Tombrel&);
+
     // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
     void keyboard_pad_tick() {}
 
@@ -56,6 +60,7 @@ private:
     SettingsForm settings_form_;
     bool status_form_created_ = false;
     MousePad mouse_pad_{app_};
+    AutoScrolling auto_scrolling_{app_};
 };
 
 } // namespace tv

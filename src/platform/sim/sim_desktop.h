@@ -88,6 +88,10 @@ public:
                     Visibility = Visibility::Shown, Topmost = Topmost::No, Hwnd parent = 0);
     std::uint32_t process_of(Hwnd) const;
     void set_screen_size(Size s) { screen_ = s; }
+    // The screen's pixels: one colour everywhere (0x00BBGGRR) but where a test paints one.
+    void set_screen_colour(std::uint32_t colour) { screen_colour_ = colour; }
+    void paint_pixel(Point p, std::uint32_t colour) { painted_[{p.x, p.y}] = colour; }
+    void set_scroll_arrow_height(int h) { scroll_arrow_height_ = h; }
 
     // ---- the clock ----
     // Fires due timers in time order (ties in registration order) and delivers
@@ -206,9 +210,11 @@ public:
     std::array<std::uint8_t, 256> keyboard_state() const override;
     void send_key(int vk, KeyAction) override;
     void send_mouse(MouseInput, int data = 0) override;
-    void send_mouse_move(int dx, int dy) override;
+    void move_cursor_by(int dx, int dy) override;
 
     Size screen_size() const override { return screen_; }
+    std::optional<std::uint32_t> screen_pixel(Point) const override;
+    int scroll_arrow_height() const override { return scroll_arrow_height_; }
 
     std::uint64_t now_ms() const override { return now_; }
     void sleep_ms(int ms) override;
@@ -291,6 +297,9 @@ private:
     void end_web_views_of(Hwnd parent);
 
     Size screen_;
+    std::uint32_t screen_colour_ = 0x00A56E3A;
+    std::map<std::pair<int, int>, std::uint32_t> painted_;
+    int scroll_arrow_height_ = 16;
     std::string program_folder_;
     std::string current_folder_;
     std::map<Hwnd, Window> windows_;

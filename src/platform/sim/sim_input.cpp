@@ -88,7 +88,7 @@ std::string InputRecord::describe() const
     else if (mouse == MouseInput::Wheel)
         std::snprintf(text, sizeof text, "mouse wheel %d at %d,%d", data, at.x, at.y);
     else if (mouse == MouseInput::Move)
-        std::snprintf(text, sizeof text, "mouse move %d,%d at %d,%d", by.x, by.y, at.x, at.y);
+        std::snprintf(text, sizeof text, "mouse move by %d,%d at %d,%d", by.x, by.y, at.x, at.y);
     else
         std::snprintf(text, sizeof text, "mouse %s at %d,%d", mouse_name(mouse), at.x, at.y);
     return text;
@@ -268,9 +268,10 @@ void SimDesktop::send_mouse(MouseInput m, int data)
     }
 }
 
-// The pointer moves as the user's mouse would move it: the hook sees the move
-// (tagged as the program's own) and the program's window under it hears of it.
-void SimDesktop::send_mouse_move(int dx, int dy)
+// The pointer moves by exactly (dx, dy), staying on the screen: logged where it
+// starts, seen by the hook as the program's own move, and told to the
+// program's window under it.
+void SimDesktop::move_cursor_by(int dx, int dy)
 {
     InputRecord r;
     r.kind = InputRecord::Kind::Mouse;
@@ -285,6 +286,14 @@ void SimDesktop::send_mouse_move(int dx, int dy)
         const Point o = origin(own_window_at(cursor_));
         w->events->on_mouse_move({cursor_.x - o.x, cursor_.y - o.y});
     }
+}
+
+std::optional<std::uint32_t> SimDesktop::screen_pixel(Point p) const
+{
+    if (!Rect::from_size(0, 0, screen_.width, screen_.height).contains(p))
+        return std::nullopt;
+    const auto painted = painted_.find({p.x, p.y});
+    return painted != painted_.end() ? painted->second : screen_colour_;
 }
 
 void SimDesktop::set_cursor_pos(Point p)

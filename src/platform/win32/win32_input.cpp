@@ -49,12 +49,30 @@ void Win32Platform::send_mouse(MouseInput input, int data)
     mouse_event(static_cast<DWORD>(input), 0, 0, static_cast<DWORD>(data), hook::kOwnInputTag);
 }
 
-void Win32Platform::send_mouse_move(int dx, int dy)
+// SetCursorPos rather than a relative mouse_event: that one is scaled by the
+// pointer speed settings, and Wine takes the X pointer's place back at once.
+void Win32Platform::move_cursor_by(int dx, int dy)
 {
-    mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(dx), static_cast<DWORD>(dy), 0, hook::kOwnInputTag);
+    POINT p{};
+    if (GetCursorPos(&p))
+        SetCursorPos(p.x + dx, p.y + dy);
 }
 
 Size Win32Platform::screen_size() const { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::optional<std::uint32_t> Win32Platform::screen_pixel(Point p) const
+{
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return std::nullopt;
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    if (colour == CLR_INVALID)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(colour);
+}
+
+int Win32Platform::scroll_arrow_height() const { return GetSystemMetrics(SM_CYVSCROLL); }
 
 std::uint64_t Win32Platform::now_ms() const { return GetTickCount64(); }
 

@@ -89,10 +89,12 @@ public:
     std::array<std::uint8_t, 256> keyboard_state() const override;
     void send_key(int vk, KeyAction) override;
     void send_mouse(MouseInput, int data) override;
-    void send_mouse_move(int dx, int dy) override;
+    void move_cursor_by(int dx, int dy) override;
 
     // ---- screen ----
     Size screen_size() const override;
+    std::optional<std::uint32_t> screen_pixel(Point) const override;
+    int scroll_arrow_height() const override;
 
     // ---- time ----
     std::uint64_t now_ms() const override;
