@@ -8,6 +8,9 @@ namespace tv {
 class Tm3d : public ui::Form {
 public:
     Tm3d(Platform&, ui::CellObserver*);
+
+    // The pad's 100 ms timer: on while the pad is open (the opening switches it on, closing off).
+    ui::Timer Timer1;
 };
 
 } // namespace tv

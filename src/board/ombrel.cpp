@@ -37,7 +37,11 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
       oldrightpos(*this, "oldrightpos"),
       right2(*this, "right2"),
       scrollup(*this, "scrollup"),
-      scrolldown(*this, "scrolldown")
+      scrolldown(*this, "scrolldown"),
+      vykxcmd(*this, "vykxcmd"),
+      mmenu(*this, "mmenu"),
+      cmdlist(*this, "cmdlist"),
+      oldwindowtitle(*this, "oldwindowtitle")
 {
     platform.set_ex_style(hwnd(), platform.ex_style(hwnd()) | kExToolWindow);
     LBox2.set_items(first_movement_samples());

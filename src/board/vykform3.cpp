@@ -9,7 +9,11 @@ TvykForm3::TvykForm3(Platform& platform, ui::CellObserver* observer)
       Panel1(*this, "Panel1"),
       hbar(*this, "hbar"),
       pagecmd(*this, "pagecmd"),
-      scrollcmd(*this, "scrollcmd")
+      scrollcmd(*this, "scrollcmd"),
+      Edit2(*this, "Edit2"),
+      Button7(*this, "Button7"),
+      CppWebBrowser3(*this, "CppWebBrowser3"),
+      setlike(*this, "setlike")
 {
 }
 

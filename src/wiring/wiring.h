@@ -8,6 +8,8 @@
 #include "mouse/main_form.h"
 #include "mouse/main_loop.h"
 #include "mouse/mode_engine.h"
+#include "mouse/quick_commands.h"
+#include "mouse/right_button.h"
 #include "settings/options_menu.h"
 #include "settings/settings_form.h"
 #include "statusbar/status_form.h"
@@ -43,6 +45,8 @@ public:
 private:
     // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
     void keyboard_pad_tick() {}
+    // The browser form's quick commands and right-button dispatch (wiring_right_button.cpp).
+    void bind_right_button(Tombrel&);
 
     App& app_;
     MainForm main_form_;
@@ -54,6 +58,8 @@ private:
     StatusTimer status_timer_;
     SettingsForm settings_form_;
     bool status_form_created_ = false;
+    QuickCommands quick_commands_;
+    RightButton right_button_;
 };
 
 } // namespace tv
