@@ -17,6 +17,10 @@
 //   probe dialog SECONDS                 wait for a message box, print its text, dismiss it
 //   probe hookstats reset|PATH           reset the hook's cost statistics, or write them to PATH
 //   probe list                           print every top-level window: class, visible, caption
+//   probe topmost CLASS                  print 1 when the window is topmost, else 0
+//   probe foreground                     print the class of the foreground window
+//   probe childtext CLASS CHILDCLASS     print the text of the window's first child of CHILDCLASS
+//                                        (WM_GETTEXT: an edit control's contents)
 //
 // Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
 // not found in time; 2: bad command line.
@@ -289,6 +293,41 @@ int list(const Args&)
     return kOk;
 }
 
+int topmost(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    print((GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) ? "1" : "0");
+    return kOk;
+}
+
+int foreground(const Args&)
+{
+    HWND h = GetForegroundWindow();
+    if (!h)
+        return kNotFound;
+    print(class_name(h));
+    return kOk;
+}
+
+int childtext(const Args& a)
+{
+    HWND h = find(a[0]);
+    HWND child = h ? FindWindowExW(h, nullptr, a[1].c_str(), nullptr) : nullptr;
+    DWORD_PTR length = 0;
+    if (!child || !SendMessageTimeoutW(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return kNotFound;
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             5000, &copied))
+        return kNotFound;
+    text.resize(std::size_t(copied));
+    print(text);
+    return kOk;
+}
+
 struct Subcommand {
     const wchar_t* name;
     std::size_t min_args, max_args;
@@ -309,6 +348,9 @@ constexpr Subcommand kSubcommands[] = {
     {L"dialog", 1, 1, dialog},
     {L"hookstats", 1, 1, hookstats},
     {L"list", 0, 0, list},
+    {L"topmost", 1, 1, topmost},
+    {L"foreground", 0, 0, foreground},
+    {L"childtext", 2, 2, childtext},
 };
 
 } // namespace
@@ -324,7 +366,8 @@ int wmain(int argc, wchar_t** argv)
     }
     std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
-               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list\n",
+               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; topmost CLASS; foreground;\n"
+               "       childtext CLASS CHILDCLASS\n",
                stderr);
     return kUsage;
 }
