@@ -182,7 +182,11 @@ WATCHED=(TvykForm3 Tescmenu)
 # near the pointer).
 test_input() {
     start_tarvesk
-    pointer_to "$PX" "$PY"
+    # A move to the right selects the normal wheel, in which the right button
+    # stays the application's (in the other wheels a right click acts, and
+    # the task wheel's menu would move the pointer).
+    xdo mousemove $((PX - 100)) "$PY" sleep 0.2 mousemove "$PX" "$PY" || fail "xdotool move failed"
+    probe waitcaption Tlifeform mywheel0 3 >/dev/null || fail "no normal wheel (Tlifeform: $(probe caption Tlifeform))"
     local log="$TEST_DIR/captions" mark=0 entry input rest cls token
     peer_bg_to "$log" probe watch 60 "${WATCHED[@]}"
     wait_lines "$log" $((1 + ${#WATCHED[@]})) 10
