@@ -155,6 +155,17 @@ TEST_F(ReturnAndClose, MenuBarOfTheWindowUnderTheTaskList)
     EXPECT_EQ(keys_sent(), (std::vector<std::string>{"key 18 down", "key 18 up", "key 40 down", "key 40 up"}));
 }
 
+TEST_F(ReturnAndClose, MenuBarOverAVanishedWindowDoesNothing)
+{
+    app->ombrel().return_window = other;
+    task_list_at({300, 300});
+    desk.destroy_window(editor);
+    app->taskform().set_bounds(302, 302, 0, 200); // nothing else lies under its corner
+    app->ombrel().mmenu.click();
+    EXPECT_EQ(app->ombrel().return_window, other);
+    EXPECT_TRUE(keys_sent().empty());
+}
+
 // ---- 开始 ----
 
 struct StartCase {
