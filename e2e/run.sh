@@ -182,7 +182,11 @@ WATCHED=(TvykForm3 Tescmenu)
 # near the pointer).
 test_input() {
     start_tarvesk
-    pointer_to "$PX" "$PY"
+    # A move to the right selects the normal wheel, in which the right button
+    # stays the application's (in the other wheels a right click acts, and
+    # the task wheel's menu would move the pointer).
+    xdo mousemove $((PX - 100)) "$PY" sleep 0.2 mousemove "$PX" "$PY" || fail "xdotool move failed"
+    probe waitcaption Tlifeform mywheel0 3 >/dev/null || fail "no normal wheel (Tlifeform: $(probe caption Tlifeform))"
     local log="$TEST_DIR/captions" mark=0 entry input rest cls token
     peer_bg_to "$log" probe watch 60 "${WATCHED[@]}"
     wait_lines "$log" $((1 + ${#WATCHED[@]})) 10
@@ -599,6 +603,104 @@ test_garbled_settings() {
     expect_eq "settings file untouched" "$after" "$before"
 }
 
+# --- the right button ---------------------------------------------------------------
+
+# Moves the pointer from one point to another, as the user selects a wheel mode,
+# and waits for the mode's token in the Tlifeform caption.
+select_mode() {
+    local token=$1
+    shift
+    # shellcheck disable=SC2086 # coordinates
+    xdo mousemove $1 $2 sleep 0.2 mousemove $3 $4 sleep 0.2 || fail "xdotool move failed"
+    probe waitcaption Tlifeform "$token" 3 >/dev/null ||
+        fail "no $token after the move (Tlifeform: $(probe caption Tlifeform))"
+}
+
+# A right click in the quick wheel opens the 3D pad at the pointer: topmost,
+# 64 x 64, the pointer on its middle; the application gets no right button.
+test_right_quick_pad() {
+    start_tarvesk
+    local log="$TEST_DIR/target.log"
+    peer_bg target "$(winpath "$log")" 60
+    probe wait TarveskTarget 10 || fail "the target window did not appear"
+    pointer_to 500 700
+    xdo click 1
+    select_mode mywheelquick 500 600 500 680
+    : >"$log"
+    xdo click 3 || fail "xdotool click 3 failed"
+    probe waitvisible Tm3d 3 || fail "the pad did not open"
+    expect_eq "pad place" "$(probe rect Tm3d)" "500 680 564 744"
+    expect_eq "pad topmost" "$(probe topmost Tm3d)" 1
+    local x="" y="" _
+    for _ in $(seq 20); do
+        eval "$(xdo getmouselocation --shell)"
+        [ "$X $Y" = "532 712" ] && break
+        sleep 0.05
+    done
+    expect_eq "pointer on the pad's middle" "$X $Y" "532 712"
+    if grep -q '^rbutton' "$log"; then fail "the target got the right button: $(tr '\n' '|' <"$log")"; fi
+}
+
+# A right click in the task wheel brings the task form to the front, with the
+# task menu (the escape menu) over it.
+test_right_task_form() {
+    start_tarvesk
+    peer_bg target "$(winpath "$TEST_DIR/target.log")" 60
+    probe wait TarveskTarget 10 || fail "the target window did not appear"
+    pointer_to 500 700
+    xdo click 1
+    expect_eq "in front before" "$(probe foreground)" TarveskTarget
+    select_mode mywheeltask 500 700 400 700
+    xdo click 3 || fail "xdotool click 3 failed"
+    probe waitcaption Tescmenu "--escok" 3 >/dev/null || fail "no task menu (Tescmenu: $(probe caption Tescmenu))"
+    expect_eq "in front after" "$(probe foreground)" Ttaskform
+    expect_eq "task form shown" "$(probe visible Ttaskform)" 1
+}
+
+# notepad, started in the shared desktop; NOTEPAD_AT is a point inside its
+# text, clear of the status bar at the top.
+start_notepad() {
+    bounded 120 wine notepad >/dev/null 2>&1 &
+    BACKGROUND_PIDS+=("$!")
+    probe waitvisible Notepad 20 || fail "notepad did not appear"
+    local left top right bottom
+    read -r left top right bottom <<<"$(probe rect Notepad)"
+    local x=$(((left + right) / 2)) y=$((bottom - 60))
+    [ "$y" -gt 300 ] || fail "notepad lies under the status bar: $left $top $right $bottom"
+    NOTEPAD_AT="$x $y"
+}
+
+# A right click in the auto wheel over notepad presses Enter there: a new line,
+# and no context menu is left open.
+test_right_auto_notepad() {
+    start_tarvesk
+    start_notepad
+    local x y
+    read -r x y <<<"$NOTEPAD_AT"
+    pointer_to "$x" "$y"
+    xdo click 1 sleep 0.3 type abc || fail "xdotool typing failed"
+    local text="" _
+    for _ in $(seq 40); do
+        text=$(probe childtext Notepad Edit)
+        [ "$text" = abc ] && break
+        sleep 0.05
+    done
+    expect_eq "notepad text before" "$text" abc
+    select_mode mywheelslow "$x" $((y + 40)) "$x" $((y - 40))
+    xdo click 3 || fail "xdotool click 3 failed"
+    for _ in $(seq 40); do
+        [ "$(probe childtext Notepad Edit | wc -l)" -ge 2 ] && break
+        sleep 0.05
+    done
+    expect_eq "lines in notepad" "$(probe childtext Notepad Edit | wc -l)" 2
+    expect_eq "the first line" "$(probe childtext Notepad Edit | head -n 1 | tr -d '\r')" abc
+    sleep 0.5
+    window_list
+    if awk -F'\t' '$1 == "#32768" && $2 == 1 { found = 1 } END { exit !found }' "$TEST_DIR/windows"; then
+        fail "a context menu is open: $(tr '\n\t' '| ' <"$TEST_DIR/windows")"
+    fi
+}
+
 # --- shutdown -------------------------------------------------------------------------
 
 CLOSE_LIMIT_MS=1000
@@ -619,6 +721,7 @@ test_close() {
 
 TESTS=(start no_dll no_setkb input key wheel wheel_modes auto_scroll target_receives mouse_pad sibling startup_completion
     escape_menu options_menu garbled_settings close wheel_no_paste escape_tap)
+TESTS+=(right_quick_pad right_task_form right_auto_notepad)
 
 PASSED=0 FAILED=0
 

@@ -6,6 +6,7 @@
 #include "core/classify.h"
 #include "board/m3d.h"
 #include "board/form_main.h"
+#include "board/lifeform.h"
 
 #include <cctype>
 #include <string>
@@ -459,6 +460,47 @@ TEST(ClassifyByClass, ScriptErrorBoxNeedsItsClassAndTitle)
         const Hwnd box = desk.add_window(row.cls, row.title, Rect::from_size(300, 300, 300, 200));
         EXPECT_EQ(cls::script_error_box(desk), row.found ? box : Hwnd{0});
     }
+}
+
+// ---- the desktop, the browser's pages, the shell's windows ----
+
+TEST_F(ClassifyApp, DesktopListViewMustBeAtTheProbePointAndAtThePoint)
+{
+    start();
+    const int below_bar = app->lifeform().height() + 8;
+    EXPECT_EQ(cls::list_view_probe_point(*app), (Point{4, below_bar}));
+    const Hwnd icons = desk.add_window("SysListView32", "FolderView", Rect::from_size(0, 0, 1024, 768));
+    const Hwnd editor = desk.add_window("Notepad", "", Rect::from_size(300, 300, 300, 200));
+    EXPECT_TRUE(cls::on_desktop_list_view(*app, {800, 600}));
+    EXPECT_FALSE(cls::on_desktop_list_view(*app, {400, 400})) << "the editor covers the desktop there";
+    desk.add_window("SysListView32", "", Rect::from_size(700, 500, 200, 200)); // another list view
+    EXPECT_FALSE(cls::on_desktop_list_view(*app, {800, 600})) << "not the same list view";
+    desk.destroy_window(icons);
+    EXPECT_FALSE(cls::on_desktop_list_view(*app, {800, 600}));
+    EXPECT_TRUE(desk.window_exists(editor));
+}
+
+TEST(ClassifyByClass, TabSheetIs140PixelsRightAndDownOfThePageControl)
+{
+    sim::SimDesktop desk;
+    desk.add_window("TTabSheet", "", Rect::from_size(240, 240, 10, 10));
+    EXPECT_TRUE(cls::tab_sheet_below(desk, {100, 100}));
+    EXPECT_FALSE(cls::tab_sheet_below(desk, {100, 120}));
+    EXPECT_FALSE(cls::tab_sheet_below(desk, {240, 240}));
+}
+
+TEST_F(ClassifyApp, ShellWindowsAndOwnFormsByHandle)
+{
+    start();
+    for (const char* shell : {"#32769", "Progman", "WorkerW", "Shell_TrayWnd"})
+        EXPECT_TRUE(cls::is_shell_window(desk, desk.add_window(shell, "", Rect::from_size(0, 0, 10, 10)))) << shell;
+    const Hwnd other = desk.add_window("ProgmanX", "", Rect::from_size(0, 0, 10, 10));
+    EXPECT_FALSE(cls::is_shell_window(desk, other));
+    EXPECT_FALSE(cls::is_shell_window(desk, 0));
+    for (const ui::Form* f : app->forms())
+        EXPECT_TRUE(cls::is_own_form(*app, f->hwnd())) << f->name();
+    EXPECT_FALSE(cls::is_own_form(*app, other));
+    EXPECT_FALSE(cls::is_own_form(*app, 0));
 }
 
 } // namespace

@@ -22,6 +22,8 @@
 //                                        (WM_GETTEXT, so an edit control gives its contents)
 //   probe setclipboard TEXT              put TEXT on the clipboard as Unicode text
 //   probe clipboard                      print the clipboard's Unicode text
+//   probe topmost CLASS                  print 1 when the window is topmost, else 0
+//   probe foreground                     print the class of the foreground window
 //
 // Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
 // not found in time; 2: bad command line.
@@ -308,6 +310,24 @@ int list(const Args&)
     return kOk;
 }
 
+int topmost(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    print((GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) ? "1" : "0");
+    return kOk;
+}
+
+int foreground(const Args&)
+{
+    HWND h = GetForegroundWindow();
+    if (!h)
+        return kNotFound;
+    print(class_name(h));
+    return kOk;
+}
+
 int childtext(const Args& a)
 {
     HWND parent = find(a[0]);
@@ -383,6 +403,8 @@ constexpr Subcommand kSubcommands[] = {
     {L"childtext", 2, 2, childtext},
     {L"setclipboard", 1, 1, setclipboard},
     {L"clipboard", 0, 0, clipboard},
+    {L"topmost", 1, 1, topmost},
+    {L"foreground", 0, 0, foreground},
 };
 
 } // namespace
@@ -399,8 +421,8 @@ int wmain(int argc, wchar_t** argv)
     std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; place CLASS X Y W H;\n"
                "       wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
-               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; childtext CLASS CHILDCLASS;\n"
-               "       setclipboard TEXT; clipboard\n",
+               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; topmost CLASS; foreground;\n"
+               "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard\n",
                stderr);
     return kUsage;
 }

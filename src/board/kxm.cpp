@@ -16,7 +16,8 @@ Tkxm::Tkxm(Platform& platform, ui::CellObserver* observer)
       Panel17(*this, "Panel17"),
       pyoilcap(*this, "pyoilcap"),
       quickmenu(*this, "quickmenu", ui::ControlKind::CheckBox, "", false),
-      Timer1(*this, "Timer1", 10, false)
+      Timer1(*this, "Timer1", 10, false),
+      Panel19(*this, "Panel19")
 {
 }
 

@@ -31,6 +31,8 @@ public:
     // The pad's 10 ms work while it is open; the mode engine stops it when
     // Caps Lock or N is held.
     ui::Timer Timer1;
+
+    ui::Panel Panel19; // the window "返回" or "关闭" acted on: title "//" class (quick commands)
 };
 
 } // namespace tv

@@ -10,6 +10,9 @@ public:
     Tkxmm(Platform&, ui::CellObserver*);
 
     ui::Button Button1; // names the quick command to run
+    // The command the right button runs while the menu is shown: its bytes 6 to 9
+    // name it (the right-button dispatch reads them).
+    ui::Label Label10;
 };
 
 } // namespace tv

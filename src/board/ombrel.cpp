@@ -44,7 +44,11 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
       PageControl1(*this, "PageControl1"),
       Label33(*this, "Label33"),
       Panel23(*this, "Panel23"),
-      wfocus(*this, "wfocus")
+      wfocus(*this, "wfocus"),
+      vykxcmd(*this, "vykxcmd"),
+      mmenu(*this, "mmenu"),
+      cmdlist(*this, "cmdlist"),
+      oldwindowtitle(*this, "oldwindowtitle")
 {
     platform.set_ex_style(hwnd(), platform.ex_style(hwnd()) | kExToolWindow);
     LBox2.set_items(first_movement_samples());

@@ -46,8 +46,8 @@ public:
     ui::Panel Panel3;      // the navigation panel: while shown the wheel turns the browser's pages
     ui::Panel oldrightpos; // its position: the last right press, the anchor of an automatic scroll
 
-    // The right-button dispatch, clicked at the start of every mode-engine
-    // tick; the super right-click will be bound to it.
+    // The right-button dispatch (the super right-click), clicked at the start
+    // of every mode-engine tick.
     ui::Button right2;
     // Automatic scrolling of the page under the pointer, clicked by the wheel
     // dispatch in the auto wheel over a web page; automatic scrolling will be bound to them.
@@ -72,6 +72,21 @@ public:
     // Set by `cmdautoscroll` for the hook component, which presses the middle
     // button; the mode engine completes it at the next left press.
     PendingWheelScroll pending_wheel_scroll;
+    // Quick commands: a click on `vykxcmd` runs the one `kxmm.Button1` names; a
+    // click on `mmenu` opens the menu bar of the window under the task list.
+    // `cmdlist` holds "function.txt" (loaded at creation): which commands are enabled.
+    ui::Button vykxcmd;
+    ui::Button mmenu;
+    ui::ListBox cmdlist;
+    ui::Panel oldwindowtitle; // the title of the window in front at the last super right-click
+
+    // The return window: the window in front at the last super right-click or
+    // left press outside the program's own forms (right-button dispatch); the
+    // quick commands "返回" and "关闭" return to it, `mmenu` sets it.
+    Hwnd return_window = 0;
+    // Where the right button was last pressed, or released for a super
+    // right-click (right-button dispatch); `oldrightpos` is moved there too.
+    Point right_press;
     TickCost mode_engine_cost; // what the mode engine's ticks cost, for the diagnostics dump
 };
 

@@ -50,6 +50,9 @@ public:
     ui::Timer Timer1; // the main loop, 50 ms; the settings form stops it while open
     ui::Timer Timer2; // the still counter, 100 ms
 
+    // Caption: "ctrlclick--ok" once a super right-click took a right release (right-button dispatch).
+    ui::Panel ctrlmess;
+
     TickCost main_loop_cost; // what the main loop's ticks cost, for the diagnostics dump
 };
 

@@ -13,6 +13,10 @@ public:
 
     ui::Button pf4; // the web button: brings up or starts the sibling browser
     ui::Button pf9; // ends the program
+    // The window under the last right press: its title and class (right-button dispatch).
+    ui::Panel windtitle;
+    ui::Panel windclass;
+    ui::Panel pftip; // what "关闭" would close, written by the quick command "任务"
 };
 
 } // namespace tv

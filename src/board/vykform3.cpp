@@ -20,7 +20,11 @@ TvykForm3::TvykForm3(Platform& platform, ui::CellObserver* observer)
       Button2(*this, "Button2"),
       vleft(*this, "vleft"),
       ttop(*this, "ttop"),
-      tbot(*this, "tbot")
+      tbot(*this, "tbot"),
+      Edit2(*this, "Edit2"),
+      Button7(*this, "Button7"),
+      CppWebBrowser3(*this, "CppWebBrowser3"),
+      setlike(*this, "setlike")
 {
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/web_view.h"
 
 namespace tv {
 
@@ -25,6 +26,10 @@ public:
     ui::Panel vleft;
     ui::Panel ttop;
     ui::Panel tbot;
+    ui::Edit Edit2;      // an address the sibling browser handed over ("url=...") at a task-wheel right release
+    ui::Button Button7;  // its caption: the home address (settings line 2), set once per run by the right button
+    ui::WebView CppWebBrowser3; // the panel's page view
+    ui::Button setlike;  // the favourites' command; the quick command "任务" clicks it
 };
 
 } // namespace tv

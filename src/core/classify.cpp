@@ -1,6 +1,7 @@
 #include "core/classify.h"
 
 #include "board/form_main.h"
+#include "board/lifeform.h"
 #include "board/m3d.h"
 #include "board/vykform3.h"
 #include "core/app.h"
@@ -21,6 +22,9 @@ constexpr int kScanStepY = 120;
 // The state word at the head of the `TFormMain` caption.
 constexpr long kStateWordBytes = 10;
 constexpr std::string_view kStateWordCleared = "设置说明--";
+
+constexpr int kListViewProbeX = 4, kListViewProbeBelowBar = 8;
+constexpr int kTabSheetOffset = 140;
 
 std::string first_bytes(std::string text, std::size_t limit)
 {
@@ -141,6 +145,30 @@ bool all_own_forms_found(const Platform& p)
 bool lies_within(const Platform& p, Hwnd window, Hwnd outer)
 {
     return window != 0 && (window == outer || p.is_child(outer, window));
+}
+
+Point list_view_probe_point(const App& app)
+{
+    return {kListViewProbeX, app.lifeform().height() + kListViewProbeBelowBar};
+}
+
+bool on_desktop_list_view(const App& app, Point at)
+{
+    const Platform& p = app.platform();
+    const Hwnd probed = p.window_from_point(list_view_probe_point(app));
+    return probed != 0 && class_of(p, probed) == kListViewClass && probed == p.window_from_point(at);
+}
+
+bool tab_sheet_below(const Platform& p, Point page_control)
+{
+    return class_at(p, {page_control.x + kTabSheetOffset, page_control.y + kTabSheetOffset}) == kTabSheetClass;
+}
+
+bool is_shell_window(const Platform& p, Hwnd h) { return h != 0 && in_list(class_of(p, h), kShellClasses); }
+
+bool is_own_form(const App& app, Hwnd h)
+{
+    return h != 0 && std::ranges::any_of(app.forms(), [h](const ui::Form* f) { return f->hwnd() == h; });
 }
 
 Hwnd script_error_box(const Platform& p) { return p.find_window(kScriptErrorClass, kScriptErrorTitle); }

@@ -153,6 +153,25 @@ bool near_popup(const App&, Point cursor);
 // window under the pointer on one of them is the form itself.
 bool lies_within(const Platform&, Hwnd window, Hwnd outer);
 
+// ---- the desktop and the browser's pages ----
+
+// The desktop's icon view lies at (4, status-form height + 8), just below the
+// bar, whenever the desktop shows there.
+Point list_view_probe_point(const App&);
+// The pointer at `at` is on the desktop: the window at the list-view probe
+// point is the icon view ("SysListView32") and is also the window at `at`.
+bool on_desktop_list_view(const App&, Point at);
+// A browser page has left its slot: the window 140 pixels right and 140 pixels
+// down from the page control's top-left (screen coordinates) is a tab sheet.
+bool tab_sheet_below(const Platform&, Point page_control);
+
+// The shell's own windows: the desktop window, the desktop's icon hosts and the
+// taskbar. Nothing the program does may close them.
+inline constexpr std::array<std::string_view, 4> kShellClasses{"#32769", "Progman", "WorkerW", "Shell_TrayWnd"};
+bool is_shell_window(const Platform&, Hwnd);
+// One of the program's own forms.
+bool is_own_form(const App&, Hwnd);
+
 // ---- by class ----
 
 bool all_own_forms_found(const Platform&);

@@ -248,6 +248,14 @@ public:
     // addresses are opened; false for anything else.
     virtual bool open_address(std::string_view /*url*/) { return false; }
 
+    // Opens a fixed file of the program folder (a bare file name, no path)
+    // with the shell's "Open" verb, shown normally; false when it cannot.
+    virtual bool open_program_file(std::string_view /*file_name*/) { return false; }
+
+    // The taskbar's screen rectangle (SHAppBarMessage ABM_GETTASKBARPOS);
+    // nullopt when the shell has no taskbar.
+    virtual std::optional<Rect> taskbar_rect() const { return std::nullopt; }
+
     // ---- common dialogs ----
     // The colour dialog, modal; the chosen colour as 0x00BBGGRR, nullopt on cancel.
     virtual std::optional<std::uint32_t> choose_colour(std::uint32_t /*initial*/) { return std::nullopt; }

@@ -83,6 +83,11 @@ void StatusTimer::caption_histories()
 
 // A right release the hook reported in the quick or auto wheel answers with
 // Enter, in the task wheel with Esc; the navigation panel goes away.
+// No writer of the program leaves "rightup ok": the super right-click (the
+// mode engine's right-button dispatch) takes the hook's "rightup" first and
+// leaves "xx rightup ok", having answered the release itself. The rule stays
+// as it is, for a "rightup ok" written from outside; widened to the
+// dispatch's token it would answer one release twice.
 void StatusTimer::right_release_in_slow_wheel()
 {
     TvykForm3& navigation = app_.vykForm3();

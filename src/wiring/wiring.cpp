@@ -16,7 +16,7 @@ namespace tv {
 
 Wiring::Wiring(App& app)
     : app_(app), main_form_(app), main_loop_(app), options_menu_(app), start_command_(app), mode_engine_(app),
-      status_form_(app), status_timer_(app), settings_form_(app)
+      status_form_(app), status_timer_(app), settings_form_(app), quick_commands_(app), right_button_(app)
 {
 }
 
@@ -64,6 +64,7 @@ void Wiring::created(Tombrel& f)
 {
     f.Timer1.on_timer = [this] { mode_engine_.tick(); };
     bind_auto_scroll(f);
+    bind_right_button(f);
 }
 
 void Wiring::created(Ttaskform& f)

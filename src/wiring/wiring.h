@@ -10,6 +10,8 @@
 #include "mouse/main_loop.h"
 #include "mouse/mode_engine.h"
 #include "mouse/mouse_pad.h"
+#include "mouse/quick_commands.h"
+#include "mouse/right_button.h"
 #include "settings/options_menu.h"
 #include "settings/settings_form.h"
 #include "statusbar/status_form.h"
@@ -48,6 +50,8 @@ private:
 
     // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
     void keyboard_pad_tick() {}
+    // The browser form's quick commands and right-button dispatch (wiring_right_button.cpp).
+    void bind_right_button(Tombrel&);
 
     App& app_;
     MainForm main_form_;
@@ -61,6 +65,8 @@ private:
     bool status_form_created_ = false;
     MousePad mouse_pad_{app_};
     AutoScrolling auto_scrolling_{app_};
+    QuickCommands quick_commands_;
+    RightButton right_button_;
 };
 
 } // namespace tv

@@ -134,6 +134,10 @@ public:
     void set_clipboard(std::optional<std::string> text) { clipboard_ = std::move(text); } // nullopt: cannot open
     const std::vector<std::pair<std::string, Visibility>>& started_programs() const { return started_; }
     const std::vector<std::string>& opened_addresses() const { return opened_; }
+    // The program-folder files opened with the shell, by name.
+    const std::vector<std::string>& opened_program_files() const { return opened_files_; }
+    // The taskbar the shell reports; none at first.
+    void set_taskbar(std::optional<Rect> r) { taskbar_ = r; }
     // The answers the colour dialog gives, in order; nullopt is Cancel. Empty: Cancel.
     std::deque<std::optional<std::uint32_t>> colour_answers;
     int colour_dialogs_shown() const { return colour_dialogs_; }
@@ -238,6 +242,8 @@ public:
     std::optional<std::string> clipboard_text() override { return clipboard_; }
     bool start_program(std::string_view path, Visibility v) override;
     bool open_address(std::string_view url) override;
+    bool open_program_file(std::string_view file_name) override;
+    std::optional<Rect> taskbar_rect() const override { return taskbar_; }
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
     std::optional<std::size_t> popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at) override;
     void set_capture(Hwnd h) override { capture_ = h; }
@@ -336,6 +342,8 @@ private:
     std::optional<std::string> clipboard_ = std::string();
     std::vector<std::pair<std::string, Visibility>> started_;
     std::vector<std::string> opened_;
+    std::vector<std::string> opened_files_;
+    std::optional<Rect> taskbar_;
     int colour_dialogs_ = 0;
     std::vector<MenuRecord> menus_;
     Hwnd capture_ = 0;

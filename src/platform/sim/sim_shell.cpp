@@ -19,6 +19,14 @@ bool SimDesktop::open_address(std::string_view url)
     return true;
 }
 
+bool SimDesktop::open_program_file(std::string_view file_name)
+{
+    if (file_name.empty() || file_name.find_first_of("\\/:") != std::string_view::npos)
+        return false;
+    opened_files_.emplace_back(file_name);
+    return true;
+}
+
 std::optional<std::uint32_t> SimDesktop::choose_colour(std::uint32_t)
 {
     ++colour_dialogs_;

@@ -129,6 +129,8 @@ public:
     Hwnd capture() const override;
     SystemVersion system_version() const override;
     bool open_address(std::string_view url) override;
+    bool open_program_file(std::string_view file_name) override;
+    std::optional<Rect> taskbar_rect() const override;
 
     // ---- web views, desktop toolbars ----
     WebViewId create_web_view(Hwnd parent, const Rect& client, WebViewEvents*) override;

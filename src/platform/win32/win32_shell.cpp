@@ -120,6 +120,28 @@ bool Win32Platform::open_address(std::string_view url)
     return result > 32;
 }
 
+// Only a bare name of a file that is there: nothing from outside chooses what opens.
+bool Win32Platform::open_program_file(std::string_view file_name)
+{
+    if (file_name.empty() || file_name.find_first_of("\\/:") != std::string_view::npos)
+        return false;
+    const std::wstring path = program_folder_path() + widen(file_name);
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return false;
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
+
+std::optional<Rect> Win32Platform::taskbar_rect() const
+{
+    APPBARDATA data{};
+    data.cbSize = sizeof data;
+    if (!SHAppBarMessage(ABM_GETTASKBARPOS, &data))
+        return std::nullopt;
+    return Rect{data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
+}
+
 std::optional<std::uint32_t> Win32Platform::choose_colour(std::uint32_t initial)
 {
     CHOOSECOLORW dialog{};
