@@ -133,7 +133,16 @@ TEST_F(WheelDispatch, NotchAfterARightButtonActionDoesNothing)
 // ---- ending an application's middle-button scrolling ----
 
 // What the user (or the program) did before the notch.
-enum class Before { Nothing, MiddleClick, MiddleHeld, MiddleThenLeft, MiddleThenRight, MiddleThenNotch, OwnAutoScroll };
+enum class Before {
+    Nothing,
+    MiddleClick,
+    MiddleHeld,
+    MiddleThenLeft,
+    MiddleThenRight,
+    MiddleThenNotch,
+    OwnAutoScroll,
+    OwnAutoScrollThenNotch
+};
 
 enum class Under { Editor, WebPage, WordPageInFront, WordPageBehind, TaskForm, NavigationPanel };
 
@@ -171,6 +180,11 @@ protected:
             notch(up);
             break;
         case Before::OwnAutoScroll: app->ombrel().auto_scroll = AutoScroll::Down; break;
+        case Before::OwnAutoScrollThenNotch:
+            app->ombrel().auto_scroll = AutoScroll::Down;
+            notch(up);
+            EXPECT_EQ(app->ombrel().auto_scroll, AutoScroll::Idle) << "the notch's clicks ended the program's scroll";
+            break;
         }
         notch(up);
         release_middle();
@@ -245,7 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WhenCase{"LeftPressBetweenNoClicks", Before::MiddleThenLeft, false},
                       WhenCase{"RightPressBetweenNoClicks", Before::MiddleThenRight, false},
                       WhenCase{"SecondNotchNoClicks", Before::MiddleThenNotch, false},
-                      WhenCase{"OwnAutoScrollClicks", Before::OwnAutoScroll, true}),
+                      WhenCase{"OwnAutoScrollClicks", Before::OwnAutoScroll, true},
+                      WhenCase{"NotchAfterOwnScrollEndedNoClicks", Before::OwnAutoScrollThenNotch, false}),
     [](const ::testing::TestParamInfo<WhenCase>& info) { return std::string(info.param.name); });
 
 // Where the pointer is, in the normal wheel, with and without a middle press

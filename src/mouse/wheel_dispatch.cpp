@@ -55,6 +55,10 @@ void end_middle_button_scrolling(App& app, const Notch& notch, Hwnd window, std:
             return;
         input::click(p, MouseButton::Middle);
         input::click(p, MouseButton::Middle);
+        // The clicks released the button the program's own scroll held: that
+        // scroll is over, as after a left click, and later notches click no more.
+        if (auto_scroll_running(app))
+            end_auto_scroll(app);
     } else if (cls == classify::kWordPageClass && !classify::lies_within(p, window, p.foreground_window())) {
         input::click(p, MouseButton::Middle);
         input::press(p, vk::kEscape);
