@@ -14,7 +14,8 @@ constexpr int kEscapeMenuWidth = 720, kEscapeMenuHeight = 560;
 void open_escape_menu(App& app, const EscapeMenuOpening& how)
 {
     Tescmenu& menu = app.escmenu();
-    menu.Panel8.set_text(how.panel8);
+    if (!how.panel8.empty())
+        menu.Panel8.set_text(how.panel8);
     menu.show();
     const Rect place = centred(app.platform(), kEscapeMenuWidth, kEscapeMenuHeight);
     menu.set_bounds(place.left, place.top, kEscapeMenuWidth, kEscapeMenuHeight);

@@ -1,5 +1,5 @@
-// Opening the escape menu from a right release or a quick command: the same
-// 720 x 560 menu that Esc opens, centred and topmost, with the pointer on it.
+// Opening the escape menu, by Esc, a right release or a quick command: 720 x
+// 560, centred and topmost, with the pointer on it.
 #pragma once
 
 #include "core/app.h"
@@ -9,7 +9,7 @@
 namespace tv {
 
 struct EscapeMenuOpening {
-    std::string_view panel8;  // the menu's leave-web switch: "菜单" or "下网"
+    std::string_view panel8;  // the menu's leave-web switch: "菜单" or "下网"; empty: as it is
     Point pointer;            // where the pointer goes, from the menu's top-left
     bool hide_browser = false; // the sibling's browser is told to hide ("vykcmdhideie")
 };

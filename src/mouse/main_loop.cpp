@@ -19,6 +19,7 @@
 #include "core/settings_list.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
+#include "mouse/escape_menu.h"
 #include "mouse/wheel_dispatch.h"
 
 #include <algorithm>
@@ -26,7 +27,6 @@
 namespace tv {
 namespace {
 
-constexpr int kEscapeMenuWidth = 720, kEscapeMenuHeight = 560;
 constexpr int kStillCountLimit = 100, kStillTicks = 20;
 
 std::string number_text(long n) { return std::to_string(n); }
@@ -159,15 +159,7 @@ void MainLoop::escape_opens_escape_menu()
     const bool pressed = take_escape_press();
     if (!cell::contains(menu.caption(), "old--xxpop") || !(pressed || platform_.key_down(vk::kEscape)))
         return;
-    const Size screen = platform_.screen_size();
-    menu.show();
-    menu.set_bounds((screen.width - kEscapeMenuWidth) / 2, (screen.height - kEscapeMenuHeight) / 2, kEscapeMenuWidth,
-                    kEscapeMenuHeight);
-    menu.set_topmost(Topmost::Yes);
-    menu.Edit2.set_text("备忘录 秘密日记");
-    menu.set_caption("--escok");
-    sibling::hide_browser(app_);
-    platform_.set_cursor_pos({menu.left() + 240, menu.top() + 295});
+    open_escape_menu(app_, {.panel8 = {}, .pointer = {240, 295}, .hide_browser = true});
 }
 
 // The hook's Esc latch: true once per press, on the first tick after it,
