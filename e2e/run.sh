@@ -620,7 +620,8 @@ select_mode() {
 }
 
 # A right click in the quick wheel opens the 3D pad at the pointer: topmost,
-# 64 x 64, the pointer on its middle; the application gets no right button.
+# 64 x 64, the pointer on its middle; the application gets no right button;
+# a click on the pad's lower arm sends the application Down.
 test_right_quick_pad() {
     start_tarvesk
     local log="$TEST_DIR/target.log"
@@ -642,6 +643,9 @@ test_right_quick_pad() {
     done
     expect_eq "pointer on the pad's middle" "$X $Y" "532 712"
     if grep -q '^rbutton' "$log"; then fail "the target got the right button: $(tr '\n' '|' <"$log")"; fi
+    # Pointing at the vertical slot's lower arm and clicking sends the target Down.
+    xdo mousemove 529 720 sleep 0.3 click 1 || fail "xdotool click on the pad failed"
+    expect_line "$log" "keydown 40" 3
 }
 
 # A right click in the task wheel brings the task form to the front, with the
