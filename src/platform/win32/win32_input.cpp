@@ -44,34 +44,9 @@ void Win32Platform::send_key(int vk, KeyAction action)
     keybd_event(static_cast<BYTE>(vk), 0, action == KeyAction::Up ? KEYEVENTF_KEYUP : 0, hook::kOwnInputTag);
 }
 
-namespace {
-
-// A screen coordinate in the 0..65535 range of MOUSEEVENTF_VIRTUALDESK, rounded
-// up so that Windows maps it back to the same pixel.
-DWORD normalised(int pixel, int origin, int extent)
-{
-    if (extent <= 0)
-        return 0;
-    const long long offset = std::clamp<long long>(pixel - origin, 0, extent - 1);
-    return static_cast<DWORD>((offset * 65536 + extent - 1) / extent);
-}
-
-} // namespace
-
-// Every button and wheel event carries the pointer's place: under Wine a bare
-// button event may take the X pointer's place instead of the one the program
-// just set with SetCursorPos, so a press and its release would land apart.
 void Win32Platform::send_mouse(MouseInput input, int data)
 {
-    POINT p{};
-    if (input == MouseInput::Move || !GetCursorPos(&p)) {
-        mouse_event(static_cast<DWORD>(input), 0, 0, static_cast<DWORD>(data), hook::kOwnInputTag);
-        return;
-    }
-    const DWORD x = normalised(p.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    const DWORD y = normalised(p.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    const DWORD flags = static_cast<DWORD>(input) | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-    mouse_event(flags, x, y, static_cast<DWORD>(data), hook::kOwnInputTag);
+    mouse_event(static_cast<DWORD>(input), 0, 0, static_cast<DWORD>(data), hook::kOwnInputTag);
 }
 
 // SetCursorPos rather than a relative mouse_event: that one is scaled by the
