@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, SettingsEditing,
         EditCase{"KeyWithoutValueKeptWhenEdited", 13, "home.htm", "个人首页--", "个人首页--"},
         EditCase{"EditKeepsTheTenByteKey", 9, "24", "滚动偏移--24", "16"},
         EditCase{"ChineseValue", 6, "新的标题", "发行标题--新的标题", "Tarvesk"},
-        EditCase{"KeyWithAsciiPart", 12, "1", "Skarn种类-1", "-3"}),
+        EditCase{"NineByteKeyKeepsItsDashes", 12, "1", "Skarn种类--1", "3"}),
     row_name<EditCase>);
 
 struct HintCase {
@@ -499,6 +499,34 @@ TEST_F(SettingsTyping, TypedTextBecomesTheLinesValue)
     EXPECT_EQ(form().Edit1.text(), "滚轮助") << "Backspace takes a Chinese character whole";
     click_line(6);
     EXPECT_EQ(form().ListBox1.item(6), "发行标题--滚轮助");
+}
+
+// Choosing a line selects its value: what the user types replaces it rather
+// than running on after it ("24" over "16" stores 24, not 1624).
+TEST_F(SettingsTyping, TypingReplacesTheChosenValue)
+{
+    start_and_open();
+    click_line(9);
+    ASSERT_EQ(form().Edit1.text(), "16");
+    desk.user_type("24");
+    EXPECT_EQ(form().Edit1.text(), "24");
+    click_line(9);
+    EXPECT_EQ(form().ListBox1.item(9), "滚动偏移--24");
+}
+
+// The form's close box leaves it as "返回" does: the main timers run again and
+// the file is not written.
+TEST_F(SettingsFixture, CloseBoxRestartsTheMainTimersAndWritesNothing)
+{
+    start_with_file(crlf_lines(kSettingsLines));
+    const std::optional<std::string> before = file();
+    form().cmdopen.click();
+    ASSERT_FALSE(app->pyoil().Timer1.enabled());
+    form().on_close_request();
+    for (const ui::Timer* timer : {&app->pyoil().Timer1, &app->ombrel().Timer1, &app->lifeform().Timer1})
+        EXPECT_TRUE(timer->enabled()) << timer->name();
+    EXPECT_FALSE(form().visible());
+    EXPECT_EQ(file(), before);
 }
 
 TEST(EditTyping, ControlCharactersAreIgnoredAndBackspaceOnEmptyIsHarmless)

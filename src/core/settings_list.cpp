@@ -14,6 +14,14 @@ std::string value(const ui::ListBox& list, std::size_t line)
     return item.size() > kKeyBytes ? item.substr(kKeyBytes) : std::string();
 }
 
+std::size_t key_bytes(std::string_view item)
+{
+    for (const std::size_t key : {std::size_t{8}, std::size_t{9}})
+        if (item.substr(0, key + 2).ends_with("--") && item.size() >= key + 2)
+            return key + 2;
+    return kKeyBytes;
+}
+
 void load_runtime_list(App& app)
 {
     Tregform& regform = app.regform();

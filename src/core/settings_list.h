@@ -26,6 +26,11 @@ namespace tv::settings {
 // Bytes 11 onward of item `line`; empty when the item is missing or has at most 10 bytes.
 std::string value(const ui::ListBox& list, std::size_t line);
 
+// The bytes of an item's key with its "--": 10 for the usual four double-byte
+// characters, 11 for the nine-byte key "Skarn种类"; a line whose "--" does not
+// follow a key of 8 or 9 bytes counts as a 10-byte key.
+std::size_t key_bytes(std::string_view item);
+
 // Fills the runtime list from the file when it exists (else leaves it empty)
 // and sets the auto-scroll speed `regform.dy` from line 9.
 void load_runtime_list(App&);

@@ -88,16 +88,18 @@ void SettingsForm::edit_pressed()
 
 void SettingsForm::key_typed() { edit_pending_ = true; }
 
-// A line without a value is shown whole, so its key can be seen.
+// A line without a value is shown whole, so its key can be seen. The text is
+// selected: what the user types replaces it.
 void SettingsForm::show_item_in_edit(std::size_t line)
 {
     Tsetform& form = app_.setform();
     const std::string& item = form.ListBox1.item(line);
-    form.Edit1.set_text(item.size() > kKeyBytes ? settings::value(form.ListBox1, line) : item);
+    form.Edit1.set_text(item.size() > kKeyBytes ? item.substr(settings::key_bytes(item)) : item);
+    form.Edit1.select_all();
     form.focus(&form.Edit1);
 }
 
-// The typed text becomes the value after the line's 10-byte key; a line
+// The typed text becomes the value after the line's key and "--"; a line
 // without a value has no key to keep and stays as it is.
 void SettingsForm::apply_pending_edit(std::size_t line)
 {
@@ -108,8 +110,9 @@ void SettingsForm::apply_pending_edit(std::size_t line)
         form.Edit1.set_text(item);
         return;
     }
-    form.ListBox1.set_item(line, item.substr(0, kKeyBytes) + form.Edit1.text());
-    form.Edit1.set_text(item.substr(kKeyBytes));
+    const std::size_t key = settings::key_bytes(item);
+    form.ListBox1.set_item(line, item.substr(0, key) + form.Edit1.text());
+    form.Edit1.set_text(item.substr(key));
 }
 
 void SettingsForm::choose_line_colour(std::size_t line)

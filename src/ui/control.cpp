@@ -103,6 +103,13 @@ void Edit::type(std::string_view typed)
     std::string text = this->text();
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const auto byte = static_cast<unsigned char>(typed[i]);
+        const bool typing = byte == '\b' || (byte >= 0x20 && byte != 0x7F);
+        if (typing && all_selected_) {
+            all_selected_ = false;
+            text.clear();
+            if (byte == '\b')
+                continue;
+        }
         if (byte == '\b') {
             // The last character starts after the last complete one: walk from the front.
             std::size_t last = 0;

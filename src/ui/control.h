@@ -107,8 +107,13 @@ public:
     Edit(Form& f, std::string name, std::string text = {}) : Control(f, std::move(name), ControlKind::Edit, std::move(text)) {}
 
     // Typing at the end of the text: "\b" takes the last character back (a
-    // Chinese character whole), other control characters are ignored.
+    // Chinese character whole), other control characters are ignored. While
+    // the whole text is selected, the first key typed replaces it.
     void type(std::string_view typed);
+    void select_all() { all_selected_ = true; }
+
+private:
+    bool all_selected_ = false;
 };
 
 // A check box, radio button or menu item: its tick is a flag other forms read.

@@ -36,6 +36,8 @@ void Wiring::created(Tlifeform& f)
 void Wiring::created(Tsetform& f)
 {
     f.Timer1.on_timer = [this] { settings_form_.preview_tick(); };
+    // The close box leaves the form as "返回" does: nothing written, the main timers running again.
+    f.on_close = [this] { settings_form_.close(SettingsForm::Write::No); };
     f.on_pointer_moved = [this](Point p) { settings_form_.point_at(p); };
     f.ListBox1.on_press = [this](MouseButton) { settings_form_.press_item(); };
     f.Edit1.on_press = [this](MouseButton) { settings_form_.edit_pressed(); };
