@@ -72,3 +72,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/e2e/peers)
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/peers)
   endforeach()
 endif()
+
+# A Wine test's checker that drives the product's own code: it starts the
+# archiver through the Win32 backend and reads back what arrived.
+add_executable(archivecheck e2e/tools/archivecheck.cpp)
+target_link_libraries(archivecheck PRIVATE tarvesk_win32)
+target_link_options(archivecheck PRIVATE ${TARVESK_STATIC_LINK})
+set_target_properties(archivecheck PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/peers)

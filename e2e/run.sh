@@ -731,11 +731,28 @@ test_close() {
     [ "$ms" -le "$CLOSE_LIMIT_MS" ] || fail "ended ${ms} ms after WM_CLOSE (limit ${CLOSE_LIMIT_MS} ms)"
 }
 
+# The archiver is started through the real backend with passwords that a shell
+# would split or change, from a folder whose name holds a blank; the stand-in
+# archiver records what it received.
+test_archiver_arguments() {
+    [ -f "$PEERS/archivecheck.exe" ] || fail "archivecheck.exe was not built (cmake --build --preset win64)"
+    local dir="$TEST_DIR/program folder"
+    mkdir -p "$dir"
+    cp "$PEERS/archivecheck.exe" "$dir/"
+    cp "$PEERS/argvlog.exe" "$dir/rar.exe"
+    local rc=0
+    (cd "$dir" && bounded 60 wine ./archivecheck.exe) >"$TEST_DIR/check.raw" 2>>"$E2E_TMP/wine.log" || rc=$?
+    tr -d '\r' <"$TEST_DIR/check.raw" >"$TEST_DIR/check"
+    [ "$rc" -eq 0 ] || fail "exit code $rc: $(grep -v '^PASS' "$TEST_DIR/check" | head -5 | tr '\n' ' ')"
+    grep -q '^PASS 秘密 日记$' "$TEST_DIR/check" || fail "the Chinese password was not checked"
+}
+
 # --- runner -----------------------------------------------------------------------------
 
 TESTS=(start no_dll no_setkb input key wheel wheel_modes auto_scroll target_receives mouse_pad sibling startup_completion
     escape_menu options_menu garbled_settings close wheel_no_paste escape_tap)
 TESTS+=(right_quick_pad right_task_form right_auto_notepad)
+TESTS+=(archiver_arguments)
 
 PASSED=0 FAILED=0
 

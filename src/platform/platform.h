@@ -244,6 +244,16 @@ public:
     // batch file of the program folder) without waiting for it.
     virtual bool start_program(std::string_view /*path*/, Visibility) { return false; }
 
+    // Starts a program given by its full path with a list of arguments, each
+    // arriving in the program as exactly one argument whatever it holds
+    // (blanks, quotes, backslashes, & or %): no command interpreter is involved.
+    // Does not wait; false when the program is missing or cannot start.
+    virtual bool start_program_with_arguments(std::string_view /*path*/, const std::vector<std::string>& /*arguments*/,
+                                              Visibility)
+    {
+        return false;
+    }
+
     // Opens a web address with the shell's "Open" verb. Only http and https
     // addresses are opened; false for anything else.
     virtual bool open_address(std::string_view /*url*/) { return false; }

@@ -134,6 +134,15 @@ public:
     void set_clipboard(std::optional<std::string> text) { clipboard_ = std::move(text); } // nullopt: cannot open
     const std::vector<std::pair<std::string, Visibility>>& started_programs() const { return started_; }
     const std::vector<std::string>& opened_addresses() const { return opened_; }
+    // Programs started with an argument list, in order; a path listed in
+    // missing_programs fails to start.
+    struct StartedWithArguments {
+        std::string path;
+        std::vector<std::string> arguments;
+        Visibility visibility;
+    };
+    const std::vector<StartedWithArguments>& started_with_arguments() const { return started_with_arguments_; }
+    std::vector<std::string> missing_programs;
     // The program-folder files opened with the shell, by name.
     const std::vector<std::string>& opened_program_files() const { return opened_files_; }
     // The taskbar the shell reports; none at first.
@@ -241,6 +250,8 @@ public:
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
     std::optional<std::string> clipboard_text() override { return clipboard_; }
     bool start_program(std::string_view path, Visibility v) override;
+    bool start_program_with_arguments(std::string_view path, const std::vector<std::string>& arguments,
+                                      Visibility v) override;
     bool open_address(std::string_view url) override;
     bool open_program_file(std::string_view file_name) override;
     std::optional<Rect> taskbar_rect() const override { return taskbar_; }
@@ -341,6 +352,7 @@ private:
     std::function<std::string()> diagnostics_;
     std::optional<std::string> clipboard_ = std::string();
     std::vector<std::pair<std::string, Visibility>> started_;
+    std::vector<StartedWithArguments> started_with_arguments_;
     std::vector<std::string> opened_;
     std::vector<std::string> opened_files_;
     std::optional<Rect> taskbar_;

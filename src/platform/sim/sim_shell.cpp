@@ -3,11 +3,22 @@
 
 #include "platform/address.h"
 
+#include <algorithm>
+
 namespace tv::sim {
 
 bool SimDesktop::start_program(std::string_view path, Visibility v)
 {
     started_.emplace_back(std::string(path), v);
+    return true;
+}
+
+bool SimDesktop::start_program_with_arguments(std::string_view path, const std::vector<std::string>& arguments,
+                                              Visibility v)
+{
+    if (std::find(missing_programs.begin(), missing_programs.end(), path) != missing_programs.end())
+        return false;
+    started_with_arguments_.push_back({std::string(path), arguments, v});
     return true;
 }
 

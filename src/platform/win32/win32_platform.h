@@ -122,6 +122,8 @@ public:
     // ---- clipboard, programs, common dialogs ----
     std::optional<std::string> clipboard_text() override;
     bool start_program(std::string_view path, Visibility) override;
+    bool start_program_with_arguments(std::string_view path, const std::vector<std::string>& arguments,
+                                      Visibility) override;
     std::optional<std::uint32_t> choose_colour(std::uint32_t initial) override;
     std::optional<std::size_t> popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at) override;
     void set_capture(Hwnd) override;

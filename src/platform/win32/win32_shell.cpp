@@ -2,6 +2,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include "platform/address.h"
+#include "platform/command_line.h"
 
 #include <shellapi.h>
 
@@ -77,16 +78,47 @@ std::optional<std::string> Win32Platform::clipboard_text()
     return text;
 }
 
+namespace {
+
+// Starts `application` with `command_line` (which repeats the program as its
+// first argument) in the program's own folder, without waiting.
+bool launch(const std::wstring& application, std::wstring command_line, const std::wstring& folder,
+            Visibility visibility)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = visibility == Visibility::Shown ? SW_SHOWNORMAL : SW_HIDE;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(application.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+// The full path of a program file that is there and names itself plainly.
+std::wstring existing_program(std::string_view path)
+{
+    if (path.empty())
+        return {};
+    const std::wstring program = full_path(widen(path));
+    if (program.empty() || program.find(L'"') != std::wstring::npos ||
+        GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return {};
+    return program;
+}
+
+} // namespace
+
 // The program file is named explicitly and takes no arguments; a batch file
 // (the fixed one of the program folder) needs the command interpreter, which
 // gets nothing but the quoted path.
 bool Win32Platform::start_program(std::string_view path, Visibility visibility)
 {
-    if (path.empty())
-        return false;
-    const std::wstring program = full_path(widen(path));
-    if (program.empty() || program.find(L'"') != std::wstring::npos ||
-        GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+    const std::wstring program = existing_program(path);
+    if (program.empty())
         return false;
     std::wstring application = program;
     std::wstring command_line = L"\"" + program + L"\"";
@@ -96,18 +128,22 @@ bool Win32Platform::start_program(std::string_view path, Visibility visibility)
             return false;
         command_line = L"cmd.exe /d /c \"" + command_line + L"\"";
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = visibility == Visibility::Shown ? SW_SHOWNORMAL : SW_HIDE;
-    PROCESS_INFORMATION process{};
-    const std::wstring folder = folder_of(program);
-    if (!CreateProcessW(application.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    return launch(application, command_line, folder_of(program), visibility);
+}
+
+// Every argument is quoted on its own, in UTF-16, by the rules the started
+// program's start-up code reads them with. A batch file is refused: the command
+// interpreter would read & and % in the arguments.
+bool Win32Platform::start_program_with_arguments(std::string_view path, const std::vector<std::string>& arguments,
+                                                 Visibility visibility)
+{
+    const std::wstring program = existing_program(path);
+    if (program.empty() || is_batch_file(program))
         return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
+    std::vector<std::wstring> words{program};
+    for (const std::string& argument : arguments)
+        words.push_back(widen(argument));
+    return launch(program, windows_command_line(words), folder_of(program), visibility);
 }
 
 bool Win32Platform::open_address(std::string_view url)
