@@ -123,6 +123,8 @@ public:
     std::function<void(const InputRecord&)> on_input; // told of every synthetic event
     const std::vector<MessageBoxRecord>& message_boxes() const { return message_boxes_; }
     const std::vector<PostedWheel>& posted_wheels() const { return posted_wheels_; }
+    // Every window the program posted WM_CLOSE to, in order.
+    const std::vector<Hwnd>& posted_closes() const { return posted_closes_; }
     std::optional<int> quit_code() const { return quit_code_; }
     std::string current_folder() const { return current_folder_; }
     const WindowRegion* region(Hwnd) const;
@@ -333,6 +335,7 @@ private:
     Hwnd foreground_ = 0;
     Hwnd hovered_ = 0;
     std::deque<Hwnd> posted_close_;
+    std::vector<Hwnd> posted_closes_;
 
     Point cursor_;
     std::array<bool, 256> down_{};
