@@ -141,11 +141,20 @@ TEST_F(Startup, TaskManagerOpenedFirstSuppressesTheOptionsForm)
 {
     start_with(settings_file("T", "进入窗口--2", "2"));
     app->taskform().show();
-    app->FormMain().set_height(520); // the first completion already ran...
     desk.advance(50);
+    EXPECT_EQ(options().height(), 520) << "the completion ran...";
+    EXPECT_TRUE(options().netid.checked());
+    EXPECT_TRUE(options().midid.checked());
     EXPECT_FALSE(options().visible()) << "...and the task manager took the options form's place";
-    EXPECT_TRUE(desk.started_programs().empty());
+    EXPECT_TRUE(desk.started_programs().empty()) << "no ee.bat though the web is the start page";
     EXPECT_NE(app->lifeform().height(), 32) << "the middle bar's guard is set too";
+
+    // The guards hold once the task manager is gone.
+    app->taskform().hide();
+    desk.advance(200);
+    EXPECT_FALSE(options().visible());
+    EXPECT_TRUE(desk.started_programs().empty());
+    EXPECT_NE(app->lifeform().height(), 32);
 }
 
 } // namespace

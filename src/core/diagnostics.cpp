@@ -45,6 +45,12 @@ void dump_control(std::ostringstream& out, const ui::Control& c)
             out << (i ? "," : "") << quoted(list->item(i));
         out << ']';
     }
+    if (auto* view = dynamic_cast<const ui::ListView*>(&c)) {
+        out << " index=" << view->item_index() << " items=[";
+        for (std::size_t i = 0; i < view->count(); ++i)
+            out << (i ? "," : "") << quoted(view->items()[i].caption) << ':' << view->items()[i].image;
+        out << ']';
+    }
     out << '\n';
 }
 

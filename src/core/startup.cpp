@@ -50,13 +50,14 @@ bool StartupCompletion::run()
 {
     if (!classify::all_own_forms_found(app_.platform()))
         return false;
+    if (app_.taskform().visible()) {
+        // A task manager opened first takes the place of the options form: the
+        // guards are set before the steps they guard, or they would guard nothing.
+        net_started_ = options_shown_ = middle_bar_ = true;
+    }
     if (app_.FormMain().height() != kCompletedHeight)
         complete_once();
     size_the_bar();
-    if (app_.taskform().visible()) {
-        // A task manager opened first takes the place of the options form.
-        net_started_ = options_shown_ = middle_bar_ = true;
-    }
     apply_quick_switches();
     return true;
 }

@@ -15,5 +15,7 @@ inline constexpr int kLWin = 91, kRWin = 92;
 inline constexpr int kNumLock = 144, kScrollLock = 145;
 inline constexpr int kLShift = 160, kRShift = 161, kLCtrl = 162, kRCtrl = 163, kLAlt = 164, kRAlt = 165;
 inline constexpr int kSemicolon = 186;
+inline constexpr int kLetterD = 68;
+inline constexpr int kF1 = 0x70, kF2 = 0x71, kF3 = 0x72, kF4 = 0x73;
 
 } // namespace tv::vk

@@ -63,6 +63,9 @@ struct PaintItem {
     std::string text;
     std::uint32_t color = 0x00FFFFFF;      // 0x00BBGGRR
     std::uint32_t font_color = 0x00000000; // 0x00BBGGRR
+    // A program icon (Platform::file_icon) drawn at the left of the rectangle,
+    // 16 x 16, with the text after it; 0 for none.
+    std::uintptr_t icon = 0;
 };
 
 // Events a window of the program receives from its backend. Points are in
@@ -301,6 +304,18 @@ public:
     virtual bool register_app_bar(Hwnd, std::uint32_t /*callback_message*/) { return false; }
     virtual void place_app_bar(Hwnd, AppBarEdge, const Rect&) {}
     virtual void remove_app_bar(Hwnd) {}
+
+    // ---- other programs' processes and their icons ----
+    // GetWindowThreadProcessId: the process owning a window; 0 when it is gone.
+    virtual std::uint32_t window_process_id(Hwnd) const { return 0; }
+    // The full path of a process's executable (from its module list); its bare
+    // executable name when the modules cannot be read; empty when the process
+    // is gone.
+    virtual std::string process_image_path(std::uint32_t /*process_id*/) const { return {}; }
+    // The shell's small icon for a file (SHGetFileInfo); 0 when it has none.
+    // The caller gives it back with free_icon.
+    virtual std::uintptr_t file_icon(std::string_view /*path*/) { return 0; }
+    virtual void free_icon(std::uintptr_t /*icon*/) {}
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

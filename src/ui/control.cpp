@@ -17,6 +17,7 @@ const char* kind_name(ControlKind kind)
     case ControlKind::Image: return "Image";
     case ControlKind::MenuItem: return "MenuItem";
     case ControlKind::WebView: return "WebView";
+    case ControlKind::ListView: return "ListView";
     }
     return "Control";
 }
@@ -66,6 +67,14 @@ void Control::set_visible(bool visible)
         return;
     visible_ = visible;
     owner_.platform().invalidate(owner_.hwnd());
+}
+
+void Control::set_strike_out(bool strike_out)
+{
+    if (strike_out_ == strike_out)
+        return;
+    strike_out_ = strike_out;
+    changed();
 }
 
 void Control::click()
@@ -209,6 +218,78 @@ Image::Pixel Image::pixel(int x, int y) const
     if (x < 0 || y < 0 || x >= picture_width_ || y >= picture_height_ || !pixels_)
         return 0;
     return pixels_(x, y);
+}
+
+ListView::~ListView() { clear_images(); }
+
+void ListView::add(std::string_view caption, int image)
+{
+    items_.push_back({std::string(caption), image});
+    changed();
+}
+
+void ListView::set_item(std::size_t i, ListViewItem item)
+{
+    if (i >= items_.size() || items_[i] == item)
+        return;
+    items_[i] = std::move(item);
+    changed();
+}
+
+void ListView::remove(std::size_t i)
+{
+    if (i >= items_.size())
+        return;
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
+    if (item_index_ >= static_cast<int>(items_.size()))
+        item_index_ = -1;
+    changed();
+}
+
+void ListView::clear()
+{
+    if (items_.empty())
+        return;
+    items_.clear();
+    item_index_ = -1;
+    changed();
+}
+
+std::uintptr_t ListView::image(int index) const
+{
+    return index >= 0 && index < static_cast<int>(images_.size()) ? images_[static_cast<std::size_t>(index)] : 0;
+}
+
+void ListView::add_image(std::uintptr_t icon)
+{
+    images_.push_back(icon);
+    changed();
+}
+
+void ListView::clear_images()
+{
+    for (std::uintptr_t icon : images_)
+        if (icon)
+            form().platform().free_icon(icon);
+    if (images_.empty())
+        return;
+    images_.clear();
+    changed();
+}
+
+int ListView::item_at(Point client) const
+{
+    if (!bounds().contains(client))
+        return -1;
+    const int row = (client.y - top()) / kRowHeight;
+    return row < static_cast<int>(items_.size()) ? row : -1;
+}
+
+void ListView::select(int index)
+{
+    item_index_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+    if (on_select)
+        on_select();
 }
 
 } // namespace tv::ui

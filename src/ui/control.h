@@ -20,7 +20,7 @@ namespace tv::ui {
 
 class Form;
 
-enum class ControlKind { Panel, Label, Button, Edit, ListBox, CheckBox, RadioButton, Image, MenuItem, WebView };
+enum class ControlKind { Panel, Label, Button, Edit, ListBox, CheckBox, RadioButton, Image, MenuItem, WebView, ListView };
 
 const char* kind_name(ControlKind);
 
@@ -58,6 +58,10 @@ public:
 
     bool visible() const { return visible_; }
     void set_visible(bool);
+
+    // The caption's font is struck out (a switch shown as off).
+    bool strike_out() const { return strike_out_; }
+    void set_strike_out(bool);
     void show() { set_visible(true); }
     void hide() { set_visible(false); }
 
@@ -67,6 +71,7 @@ public:
     std::function<void(MouseButton)> on_press;
     std::function<void(MouseButton)> on_release;
     std::function<void(int vk)> on_key;
+    std::function<void(int vk)> on_key_release;
 
     void click();
     void hover();
@@ -85,6 +90,7 @@ private:
     std::uint32_t font_color_ = 0;
     Rect bounds_;
     bool visible_ = false;
+    bool strike_out_ = false;
 };
 
 class Panel : public Control {
@@ -171,6 +177,48 @@ private:
     int picture_width_;
     int picture_height_;
     std::function<Pixel(int, int)> pixels_;
+};
+
+// A list view in the small-icon style: one row per item, each a caption with
+// an icon of the view's image list beside it, drawn by the platform. The image
+// list holds icons the platform handed out (Platform::file_icon); the view
+// gives each back when it drops it.
+struct ListViewItem {
+    std::string caption;
+    int image = -1; // index into the image list; -1 for none
+    bool operator==(const ListViewItem&) const = default;
+};
+
+class ListView : public Control {
+public:
+    static constexpr int kRowHeight = 18;
+
+    ListView(Form& f, std::string name) : Control(f, std::move(name), ControlKind::ListView) {}
+    ~ListView() override;
+
+    const std::vector<ListViewItem>& items() const { return items_; }
+    std::size_t count() const { return items_.size(); }
+    void add(std::string_view caption, int image = -1);
+    void set_item(std::size_t i, ListViewItem item); // ignored out of range
+    void remove(std::size_t i);                      // ignored out of range
+    void clear();
+
+    // The image list: an icon per index (0 holds the place of a missing icon).
+    std::size_t image_count() const { return images_.size(); }
+    std::uintptr_t image(int index) const;
+    void add_image(std::uintptr_t icon);
+    void clear_images();
+
+    // The row under a client point of the form, or -1.
+    int item_at(Point client) const;
+    int item_index() const { return item_index_; } // -1: none selected
+    void select(int index);                        // out of range selects none
+    std::function<void()> on_select;
+
+private:
+    std::vector<ListViewItem> items_;
+    std::vector<std::uintptr_t> images_;
+    int item_index_ = -1;
 };
 
 } // namespace tv::ui

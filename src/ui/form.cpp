@@ -119,8 +119,13 @@ void Form::on_button(MouseButton b, ButtonAction a, Point p)
 // A key goes to the control with the focus, else to the one under the pointer.
 void Form::on_key(int vk, KeyAction a)
 {
-    if (a != KeyAction::Down)
+    if (a != KeyAction::Down) {
+        if (focused_ && focused_->on_key_release)
+            focused_->on_key_release(vk);
+        else if (hovered_ && hovered_->on_key_release)
+            hovered_->on_key_release(vk);
         return;
+    }
     if (focused_ && focused_->on_key)
         focused_->on_key(vk);
     else if (hovered_ && hovered_->on_key)
@@ -136,6 +141,22 @@ void Form::on_char(std::string_view text)
 void Form::on_close_request() { close(); }
 
 void Form::on_title_changed() { notify_cell_changed(nullptr); }
+
+// A list view's rows over its background, each with its icon, clipped to the view.
+void Form::add_list_view_rows(const ListView& view, std::vector<PaintItem>& items) const
+{
+    const Rect area = view.bounds();
+    for (std::size_t i = 0; i < view.count(); ++i) {
+        const int top = area.top + static_cast<int>(i) * ListView::kRowHeight;
+        if (top + ListView::kRowHeight > area.bottom)
+            break;
+        const bool selected = static_cast<int>(i) == view.item_index();
+        PaintItem row{Rect::from_size(area.left, top, area.width(), ListView::kRowHeight), view.items()[i].caption,
+                      selected ? 0x00C56A31u : view.color(), selected ? 0x00FFFFFFu : view.font_color()};
+        row.icon = view.image(view.items()[i].image);
+        items.push_back(std::move(row));
+    }
+}
 
 // Visible controls with a size, in registration order (later ones on top). Web
 // views draw themselves; a list box shows its items one per line.
@@ -155,6 +176,8 @@ std::vector<PaintItem> Form::paint_items() const
             item.color = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
         }
         items.push_back(std::move(item));
+        if (auto* view = dynamic_cast<const ListView*>(c))
+            add_list_view_rows(*view, items);
     }
     return items;
 }

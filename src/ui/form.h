@@ -107,6 +107,7 @@ private:
     friend class Timer;
     void register_control(Control* c) { controls_.push_back(c); }
     void register_timer(Timer* t) { timers_.push_back(t); }
+    void add_list_view_rows(const ListView&, std::vector<PaintItem>&) const;
 
     Platform& platform_;
     CellObserver* observer_;

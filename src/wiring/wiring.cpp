@@ -69,10 +69,14 @@ void Wiring::created(Tombrel& f)
 
 void Wiring::created(Ttaskform& f)
 {
-    // The web button: the task list's own steps come with the task manager; the
-    // sibling browser is brought up or started now.
-    f.pf4.on_click = [this] { sibling::bring_up_or_start(app_); };
+    // The web button: the news views and the window behind first, then the
+    // sibling browser is brought up or started.
+    f.pf4.on_click = [this] {
+        task_manager_.open_internet();
+        sibling::bring_up_or_start(app_);
+    };
     f.pf9.on_click = [this] { app_.end_program(0); };
+    bind_task_manager(f);
 }
 
 bool Wiring::application_message(MouseButton button, ButtonAction action)

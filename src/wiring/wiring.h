@@ -12,6 +12,7 @@
 #include "mouse/mouse_pad.h"
 #include "mouse/quick_commands.h"
 #include "mouse/right_button.h"
+#include "panels/task_manager.h"
 #include "settings/options_menu.h"
 #include "settings/settings_form.h"
 #include "statusbar/status_form.h"
@@ -52,6 +53,8 @@ private:
     void keyboard_pad_tick() {}
     // The browser form's quick commands and right-button dispatch (wiring_right_button.cpp).
     void bind_right_button(Tombrel&);
+    // The task form's list, keys, commands and bars (wiring_task_manager.cpp).
+    void bind_task_manager(Ttaskform&);
 
     App& app_;
     MainForm main_form_;
@@ -67,6 +70,7 @@ private:
     AutoScrolling auto_scrolling_{app_};
     QuickCommands quick_commands_;
     RightButton right_button_;
+    TaskManager task_manager_{app_};
 };
 
 } // namespace tv

@@ -123,6 +123,8 @@ public:
     std::function<void(const InputRecord&)> on_input; // told of every synthetic event
     const std::vector<MessageBoxRecord>& message_boxes() const { return message_boxes_; }
     const std::vector<PostedWheel>& posted_wheels() const { return posted_wheels_; }
+    // Every window the program posted WM_CLOSE to, in order.
+    const std::vector<Hwnd>& posted_closes() const { return posted_closes_; }
     std::optional<int> quit_code() const { return quit_code_; }
     std::string current_folder() const { return current_folder_; }
     const WindowRegion* region(Hwnd) const;
@@ -180,6 +182,21 @@ public:
     // ---- desktop toolbars ----
     // nullopt while the window is not registered.
     std::optional<SimAppBar> app_bar(Hwnd) const;
+
+    // ---- other programs' processes ----
+    // The process a window belongs to (windows of the program are kOwnProcess,
+    // others kOtherProcess until a test says otherwise); 0 makes it ownerless.
+    void set_process(Hwnd, std::uint32_t process_id);
+    // The executable path a process reports; a process without one reports "".
+    void set_image_path(std::uint32_t process_id, std::string path);
+    // Files the shell has an icon for; every file_icon call on one hands out a
+    // new icon until it is freed.
+    void set_file_has_icon(std::string path) { files_with_icons_.insert(std::move(path)); }
+    // Icons handed out and not yet freed, with the file each came from.
+    const std::map<std::uintptr_t, std::string>& live_icons() const { return live_icons_; }
+    // Told of every window_process_id query, before it is answered: a test may
+    // close windows there, as if they went away while the program walked them.
+    std::function<void(Hwnd)> on_process_query;
 
     // ---- files ----
     void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
@@ -248,6 +265,10 @@ public:
     bool write_file_atomic(std::string_view name, std::string_view bytes) override;
 
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
+    std::uint32_t window_process_id(Hwnd) const override;
+    std::string process_image_path(std::uint32_t process_id) const override;
+    std::uintptr_t file_icon(std::string_view path) override;
+    void free_icon(std::uintptr_t icon) override { live_icons_.erase(icon); }
     std::optional<std::string> clipboard_text() override { return clipboard_; }
     bool start_program(std::string_view path, Visibility v) override;
     bool start_program_with_arguments(std::string_view path, const std::vector<std::string>& arguments,
@@ -325,6 +346,7 @@ private:
     Hwnd foreground_ = 0;
     Hwnd hovered_ = 0;
     std::deque<Hwnd> posted_close_;
+    std::vector<Hwnd> posted_closes_;
 
     Point cursor_;
     std::array<bool, 256> down_{};
@@ -366,6 +388,11 @@ private:
     std::map<WebViewId, WebViewEvents*> web_view_events_; // live views only
     WebViewId next_web_view_ = 0x5000;
     std::map<Hwnd, SimAppBar> app_bars_;
+
+    std::map<std::uint32_t, std::string> image_paths_;
+    std::set<std::string, std::less<>> files_with_icons_;
+    std::map<std::uintptr_t, std::string> live_icons_;
+    std::uintptr_t next_icon_ = 0x1C00;
 };
 
 } // namespace tv::sim

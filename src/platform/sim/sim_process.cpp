@@ -1,5 +1,5 @@
-// SimDesktop: the program's process: message boxes, quitting, and the loader
-// with its simulated wrhk.dll.
+// SimDesktop: the program's process: message boxes, quitting, the loader
+// with its simulated wrhk.dll, and the fake processes and icons of other programs.
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
@@ -64,5 +64,38 @@ EntryPoint SimDesktop::entry_point(LibraryId id, std::string_view name)
 }
 
 void SimDesktop::free_library(LibraryId id) { loaded_.erase(id); }
+
+void SimDesktop::set_process(Hwnd h, std::uint32_t process_id)
+{
+    if (Window* w = find(h))
+        w->process = process_id;
+}
+
+void SimDesktop::set_image_path(std::uint32_t process_id, std::string path)
+{
+    image_paths_[process_id] = std::move(path);
+}
+
+std::uint32_t SimDesktop::window_process_id(Hwnd h) const
+{
+    if (on_process_query)
+        on_process_query(h);
+    return process_of(h);
+}
+
+std::string SimDesktop::process_image_path(std::uint32_t process_id) const
+{
+    auto it = image_paths_.find(process_id);
+    return it == image_paths_.end() ? std::string() : it->second;
+}
+
+std::uintptr_t SimDesktop::file_icon(std::string_view path)
+{
+    if (files_with_icons_.find(path) == files_with_icons_.end())
+        return 0;
+    const std::uintptr_t icon = next_icon_++;
+    live_icons_[icon] = std::string(path);
+    return icon;
+}
 
 } // namespace tv::sim

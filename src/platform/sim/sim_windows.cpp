@@ -280,8 +280,10 @@ void SimDesktop::set_foreground(Hwnd h)
 
 void SimDesktop::post_close(Hwnd h)
 {
-    if (find(h))
-        posted_close_.push_back(h);
+    if (!find(h))
+        return;
+    posted_close_.push_back(h);
+    posted_closes_.push_back(h);
 }
 
 void SimDesktop::post_wheel(Hwnd h, int delta, Point at)

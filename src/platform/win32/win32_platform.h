@@ -145,6 +145,12 @@ public:
     void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
     void remove_app_bar(Hwnd) override;
 
+    // ---- other programs' processes and icons (win32_windows.cpp, win32_process.cpp, win32_shell.cpp) ----
+    std::uint32_t window_process_id(Hwnd) const override;
+    std::string process_image_path(std::uint32_t process_id) const override;
+    std::uintptr_t file_icon(std::string_view path) override;
+    void free_icon(std::uintptr_t icon) override;
+
     // ---- diagnostics ----
     void set_diagnostics_source(std::function<std::string()> utf8_dump) override;
 

@@ -4,6 +4,8 @@
 
 #include "platform/win32/wide.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 
 namespace tv::win32 {
@@ -166,6 +168,68 @@ LRESULT Win32Platform::answer_diagnostics_request(const COPYDATASTRUCT* request)
         return FALSE;
     }
     return write_whole_file_atomic(path, dump) ? TRUE : FALSE;
+}
+
+namespace {
+
+// The executable name of a process, from a process snapshot; empty when gone.
+std::wstring executable_name(DWORD process_id)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return {};
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    std::wstring name;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == process_id) {
+            name = entry.szExeFile;
+            break;
+        }
+    }
+    CloseHandle(snapshot);
+    return name;
+}
+
+// The module of the process whose file part is the executable's name: its full path.
+std::optional<std::wstring> module_named(DWORD process_id, const std::wstring& exe)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process_id);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    std::wstring path;
+    for (BOOL more = Module32FirstW(snapshot, &module); more; more = Module32NextW(snapshot, &module)) {
+        if (_wcsicmp(module.szModule, exe.c_str()) == 0) {
+            path = module.szExePath;
+            break;
+        }
+    }
+    CloseHandle(snapshot);
+    return path;
+}
+
+} // namespace
+
+std::string Win32Platform::process_image_path(std::uint32_t process_id) const
+{
+    const std::wstring exe = executable_name(process_id);
+    if (exe.empty())
+        return {};
+    const std::optional<std::wstring> path = module_named(process_id, exe);
+    if (path && !path->empty())
+        return narrow(*path);
+    // No module list (another bitness, no access): ask the process itself.
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id)) {
+        std::wstring full(1024, L'\0');
+        DWORD size = static_cast<DWORD>(full.size());
+        const BOOL ok = QueryFullProcessImageNameW(process, 0, full.data(), &size);
+        CloseHandle(process);
+        if (ok && size > 0)
+            return narrow(std::wstring_view(full.data(), size));
+    }
+    return narrow(exe);
 }
 
 } // namespace tv::win32

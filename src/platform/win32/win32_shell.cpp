@@ -1,4 +1,4 @@
-// The clipboard, starting other programs, and the colour dialog.
+// The clipboard, starting other programs, the colour dialog and program icons.
 #include "platform/win32/win32_platform.h"
 
 #include "platform/address.h"
@@ -188,6 +188,22 @@ std::optional<std::uint32_t> Win32Platform::choose_colour(std::uint32_t initial)
     if (!ChooseColorW(&dialog))
         return std::nullopt;
     return static_cast<std::uint32_t>(dialog.rgbResult & 0x00FFFFFF);
+}
+
+std::uintptr_t Win32Platform::file_icon(std::string_view path)
+{
+    if (path.empty())
+        return 0;
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+        return 0;
+    return reinterpret_cast<std::uintptr_t>(info.hIcon);
+}
+
+void Win32Platform::free_icon(std::uintptr_t icon)
+{
+    if (icon)
+        DestroyIcon(reinterpret_cast<HICON>(icon));
 }
 
 } // namespace tv::win32

@@ -382,6 +382,10 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
             FillRect(dc, &r, brush);
             DeleteObject(brush);
         }
+        if (item.icon) {
+            DrawIconEx(dc, r.left + 2, r.top + 1, reinterpret_cast<HICON>(item.icon), 16, 16, 0, nullptr, DI_NORMAL);
+            r.left += 20;
+        }
         if (item.text.empty())
             continue;
         SetTextColor(dc, item.font_color);
@@ -513,6 +517,15 @@ void Win32Platform::set_topmost(Hwnd h, Topmost t)
     if (!on_this_thread(w))
         flags |= SWP_ASYNCWINDOWPOS;
     SetWindowPos(w, t == Topmost::Yes ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+}
+
+std::uint32_t Win32Platform::window_process_id(Hwnd h) const
+{
+    HWND w = live(h);
+    DWORD process_id = 0;
+    if (w)
+        GetWindowThreadProcessId(w, &process_id);
+    return process_id;
 }
 
 Hwnd Win32Platform::parent(Hwnd h) const
