@@ -324,6 +324,18 @@ TEST_F(TaskManagerTest, EnterBringsTheChosenWindowForwardAndHidesTheForm)
     EXPECT_FALSE(task().visible());
 }
 
+TEST_F(TaskManagerTest, EnterRestoresAMinimisedWindow)
+{
+    const Hwnd low = add({"下面"});
+    add({"上面"});
+    desk.minimise(low);
+    open_list();
+    point_at_row(1);
+    release_key(vk::kEnter);
+    EXPECT_FALSE(desk.is_iconic(low));
+    EXPECT_EQ(desk.foreground_window(), low);
+}
+
 TEST_F(TaskManagerTest, ThePreviewBringsThePointedWindowForwardAndKeepsTheFormOnTop)
 {
     const Hwnd low = add({"下面"});

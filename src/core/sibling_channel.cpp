@@ -41,7 +41,7 @@ void bring_up_or_start(App& app)
         return;
     }
     if (p.is_iconic(sibling))
-        p.show_window(sibling, Visibility::Shown);
+        p.restore_window(sibling);
     app.vykForm3().set_caption("vykcmdshowie");
     p.set_foreground(sibling);
 }

@@ -178,7 +178,7 @@ void TaskManager::activate(Hwnd w)
         return;
     const Rect r = platform_.window_rect(w);
     if (platform_.is_iconic(w)) {
-        platform_.show_window(w, Visibility::Shown);
+        platform_.restore_window(w);
     } else {
         platform_.set_window_rect(w, r);
         platform_.set_topmost(w, Topmost::No);

@@ -171,6 +171,7 @@ public:
     virtual bool is_visible(Hwnd) const = 0;
     virtual void show_window(Hwnd, Visibility) = 0;
     virtual bool is_iconic(Hwnd) const = 0;
+    virtual void restore_window(Hwnd) = 0;          // ShowWindow SW_RESTORE: a minimised window back, shown
     virtual void set_topmost(Hwnd, Topmost) = 0;
     virtual Hwnd parent(Hwnd) const = 0;
     virtual bool is_child(Hwnd parent, Hwnd child) const = 0;

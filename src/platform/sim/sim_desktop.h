@@ -86,6 +86,8 @@ public:
     // A window of another program, on top of its band, shown unless said otherwise.
     Hwnd add_window(std::string_view class_name, std::string_view title, Rect rect,
                     Visibility = Visibility::Shown, Topmost = Topmost::No, Hwnd parent = 0);
+    // Minimises a window as its user would (it stays visible, and out of the way of the pointer).
+    void minimise(Hwnd);
     std::uint32_t process_of(Hwnd) const;
     void set_screen_size(Size s) { screen_ = s; }
     // The screen's pixels: one colour everywhere (0x00BBGGRR) but where a test paints one.
@@ -217,6 +219,7 @@ public:
     bool is_visible(Hwnd) const override;
     void show_window(Hwnd, Visibility) override;
     bool is_iconic(Hwnd) const override;
+    void restore_window(Hwnd) override;
     void set_topmost(Hwnd, Topmost) override;
     Hwnd parent(Hwnd) const override;
     bool is_child(Hwnd parent, Hwnd child) const override;

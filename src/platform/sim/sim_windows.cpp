@@ -219,6 +219,20 @@ void SimDesktop::show_window(Hwnd h, Visibility v)
         w->visible = v == Visibility::Shown;
 }
 
+void SimDesktop::restore_window(Hwnd h)
+{
+    if (Window* w = find(h)) {
+        w->iconic = false;
+        w->visible = true;
+    }
+}
+
+void SimDesktop::minimise(Hwnd h)
+{
+    if (Window* w = find(h))
+        w->iconic = true;
+}
+
 bool SimDesktop::is_iconic(Hwnd h) const
 {
     const Window* w = find(h);

@@ -65,6 +65,7 @@ public:
     bool is_visible(Hwnd) const override;
     void show_window(Hwnd, Visibility) override;
     bool is_iconic(Hwnd) const override;
+    void restore_window(Hwnd) override;
     void set_topmost(Hwnd, Topmost) override;
     Hwnd parent(Hwnd) const override;
     bool is_child(Hwnd parent, Hwnd child) const override;

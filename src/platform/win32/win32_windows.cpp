@@ -502,6 +502,17 @@ void Win32Platform::show_window(Hwnd h, Visibility v)
         ShowWindowAsync(w, command);
 }
 
+void Win32Platform::restore_window(Hwnd h)
+{
+    HWND w = live(h);
+    if (!w)
+        return;
+    if (on_this_thread(w))
+        ShowWindow(w, SW_RESTORE);
+    else
+        ShowWindowAsync(w, SW_RESTORE);
+}
+
 bool Win32Platform::is_iconic(Hwnd h) const
 {
     HWND w = live(h);
