@@ -8,7 +8,9 @@ Ttaskform::Ttaskform(Platform& platform, ui::CellObserver* observer)
       pf9(*this, "pf9"),
       windtitle(*this, "windtitle"),
       windclass(*this, "windclass"),
-      pftip(*this, "pftip")
+      pftip(*this, "pftip"),
+      nexttask(*this, "nexttask"),
+      prevtask(*this, "prevtask")
 {
 }
 

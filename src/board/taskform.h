@@ -17,6 +17,10 @@ public:
     ui::Panel windtitle;
     ui::Panel windclass;
     ui::Panel pftip; // what "关闭" would close, written by the quick command "任务"
+    // Foreground cycling through the task list (the task manager binds them;
+    // the keyboard mouse pad's T and P click them).
+    ui::Button nexttask;
+    ui::Button prevtask;
 };
 
 } // namespace tv
