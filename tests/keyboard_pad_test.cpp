@@ -262,6 +262,24 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"Y left button held", 'Y', {"mouse leftup", "mouse leftdown"}, "old--ok1"},
                       TypedCase{"B nothing", 'B', {}, ""}));
 
+// The main loop's word over a press it did not act on hides nothing: the press
+// below acts, once.
+TEST_F(KeyboardPadApp, APressUnderTheMainLoopsWordActsOnce)
+{
+    for (const char* word : {"old--move", "key--ttkeep"}) {
+        open_pad();
+        pad().Timer1.set_enabled(false);
+        app->kxm().ListBox1.set_items({word, "key--77", "old--kkok"});
+        app->pyoil().set_caption(word);
+        desk.clear_input_log();
+        pad().Timer1.set_enabled(true);
+        desk.advance(100);
+        EXPECT_EQ(mouse_sent(), (std::vector<std::string>{"mouse rightdown", "mouse rightup"})) << word;
+        const std::vector<std::string>& history = app->kxm().ListBox1.items();
+        EXPECT_EQ(std::count(history.begin(), history.end(), "key--77"), 0) << word; // marked where it lay
+    }
+}
+
 TEST_F(KeyboardPadApp, TAndPCycleTheTasksOnce)
 {
     int previous = 0, next = 0;

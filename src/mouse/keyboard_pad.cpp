@@ -151,7 +151,7 @@ void KeyboardPad::held_movement_keys()
     for (const Direction& d : kHeldMoves)
         if (held(platform_, d)) {
             move(d.dx, d.dy);
-            mark(Mark::Move);
+            mark(Mark::Move, 0);
         }
 }
 
@@ -205,14 +205,18 @@ void KeyboardPad::close()
 }
 
 // A press not yet acted on lies on top of the history; acting marks it.
-// Holding ; makes the main loop put "key--ttkeep" over its press.
+// The main loop may have put its own word over an unmarked press: holding ;
+// gives "key--ttkeep", a pointer that moved lately "old--move". The press just
+// below is then the one, and its own entry takes the mark.
 void KeyboardPad::typed_keys()
 {
     const KeyHistory history(app_);
-    const std::string top = history.entry(0) == "key--ttkeep" ? history.entry(1) : history.entry(0);
+    const std::string newest = history.entry(0);
+    const std::size_t at = newest == "key--ttkeep" || newest == "old--move" ? 1 : 0;
+    const std::string top = history.entry(at);
     for (int key : kTypedKeys)
         if (top == press_token(key)) {
-            mark(act_on(key));
+            mark(act_on(key), at);
             return;
         }
 }
@@ -281,13 +285,13 @@ void KeyboardPad::toggle_visibility()
     pad.show();
 }
 
-void KeyboardPad::mark(Mark m)
+void KeyboardPad::mark(Mark m, std::size_t entry)
 {
     static constexpr std::array<std::string_view, 4> kMarks{"", "old--ok1", "old--71ok", "old--kkok"};
     const std::string_view text = kMarks[static_cast<std::size_t>(m)];
     if (text.empty())
         return;
-    KeyHistory(app_).set_entry(0, text);
+    KeyHistory(app_).set_entry(entry, text);
     app_.pyoil().set_caption(text);
 }
 

@@ -79,7 +79,7 @@ private:
     void close_window_under_pointer();
     void cycle_tasks(bool forward);
     void toggle_visibility();
-    void mark(Mark);
+    void mark(Mark, std::size_t entry);
     int shown_height() const;
 
     App& app_;
