@@ -753,6 +753,9 @@ TESTS=(start no_dll no_setkb input key wheel wheel_modes auto_scroll target_rece
     escape_menu options_menu garbled_settings close wheel_no_paste escape_tap)
 TESTS+=(right_quick_pad right_task_form right_auto_notepad)
 TESTS+=(archiver_arguments)
+# shellcheck source=e2e/keyboard_pad.sh
+source "$(dirname "${BASH_SOURCE[0]}")/keyboard_pad.sh"
+TESTS+=(keyboard_pad)
 
 PASSED=0 FAILED=0
 

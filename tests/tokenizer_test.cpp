@@ -67,7 +67,7 @@ TEST(Tokenizer, MappingTable)
         {"right Alt tap", {key(165, true), key(165, false)}, {"Tpyoil:old--18..0", "Tpyoil:old--18..2"}},
         {"Windows key", {key(91, true), key(91, false), key(92, true)}, {"Tpyoil:91down", "Tpyoil:91down"}},
         {"Shift", {key(160, true), key(160, true), key(160, false)}, {"Tpyoil:old--16down", "Tpyoil:old--16up"}},
-        {"Caps Lock", {key(20, true), key(20, false)}, {"Tpyoil:old--20up"}},
+        {"Caps Lock", {key(20, true), key(20, true), key(20, false)}, {"Tpyoil:old--20..0", "Tpyoil:old--20up"}},
         {"Enter", {key(13, true), key(13, false)}, {"Tpyoil:old--13..0", "Tpyoil:old--13..2"}},
         {"semicolon", {key(186, true), key(186, false)}, {"Tpyoil:old--186..0", "Tpyoil:old--186..2"}},
         {"Ctrl used with C is no tap", {key(162, true), key('C', true), key('C', false), key(162, false)},

@@ -17,7 +17,13 @@ Tkxm::Tkxm(Platform& platform, ui::CellObserver* observer)
       pyoilcap(*this, "pyoilcap"),
       quickmenu(*this, "quickmenu", ui::ControlKind::CheckBox, "", false),
       Timer1(*this, "Timer1", 10, false),
-      Panel19(*this, "Panel19")
+      Panel19(*this, "Panel19"),
+      Timer3(*this, "Timer3", 100, true),
+      refresh(*this, "refresh"),
+      Button1(*this, "Button1"),
+      Edit2(*this, "Edit2", "20"),
+      oldleft(*this, "oldleft"),
+      CppWebBrowser1(*this, "CppWebBrowser1")
 {
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/web_view.h"
 
 namespace tv {
 
@@ -20,7 +21,7 @@ public:
     // visible (main loop, every tick).
     ui::ListBox ListBox2;
     ui::Panel Panel1;   // the blind selection's cells (input-method companion); not written yet
-    ui::Panel Panel4;   // "old--cap" when the left button went down
+    ui::Panel Panel4;   // the edit-keyboard mode: "key--cap" (Caps Lock released twice), "old--cap" when the left button went down
     ui::Panel Panel5;   // Num Lock "on"/"off" while Caps Lock or B is held
     ui::Panel Panel6;   // the last Alt gesture: "altwin", "alt2"
     ui::Panel Panel7;   // input-method companion cell; not written yet
@@ -33,6 +34,16 @@ public:
     ui::Timer Timer1;
 
     ui::Panel Panel19; // the window "返回" or "关闭" acted on: title "//" class (quick commands)
+
+    // The pad itself. Its 100 ms guard runs from creation: while a mouse button
+    // is held the pad's height is 0, and it answers the middle release's
+    // "mkeyscroll" in `vykForm4`.
+    ui::Timer Timer3;
+    ui::Button refresh;       // after each movement: back on top when something covers it
+    ui::Button Button1;       // at creation: the rounded corners, radius `Edit2`
+    ui::Edit Edit2;           // the corner radius in pixels, "20"
+    ui::Panel oldleft;        // its Left keeps the pad's Left while the pad is parked
+    ui::WebView CppWebBrowser1; // the help page "keycontrol.htm", filling the pad
 };
 
 } // namespace tv

@@ -86,8 +86,6 @@ Output Tokenizer::key_down(const RawEvent& e)
         return one(Cell::Pyoil, "91down");
     if (is_shift(vk))
         return one(Cell::Pyoil, "old--16down");
-    if (vk == kCapsLock)
-        return {};
     Output out = one(Cell::Pyoil, key_event_token(vk, 0));
     if (vk == kEscape)
         out.deliveries.push_back({Cell::SrfForm, std::string(kEscapePressed)});

@@ -14,14 +14,15 @@
 //   right Alt down / up                    pyoil       "old--18..0" / "old--18..2"
 //   Windows key down (left or right)       pyoil       "91down"
 //   Shift down (first) / up                pyoil       "old--16down" / "old--16up"
-//   Caps Lock up                           pyoil       "old--20up"
+//   Caps Lock down (first) / up            pyoil       "old--20..0" / "old--20up" (the press
+//                                                      parts two releases in the history)
 //   Ctrl tapped alone, released            pyoil       "old--17up", or "old--17up2" when it is
 //                                                      the second lone tap within 400 ms
 //   letter A-Z, digit 0-9, Space down      pyoil       "key--" + code
 //   any other key down / up                pyoil       "old--" + code + "..0" / "..2"
 //   Esc down (first, not repeats)          srfForm     "esc down" (kEscapePressed), after the
 //                                                      pyoil token above
-//   (Ctrl down, Windows up, Caps Lock down, letter/digit/Space up, auto-repeats of
+//   (Ctrl down, Windows up, letter/digit/Space up, auto-repeats of
 //    modifiers and of non-character keys: no token)
 //
 //   left/right/middle button down          vykForm3    "down/" + button + "//" + x + "," + y

@@ -29,7 +29,7 @@ private:
     void blind_state_reset() {}                // the blind selection's reset and the selection bar text
     void edit_keyboard_rules() {}              // before the key history takes the keyboard cell
     void continuous_selection_rules() {}       // after it
-    void caps_lock_rules() {}                  // the edit keyboard's Caps Lock rules
+    void caps_lock_rules();                    // Caps Lock released twice opens the keyboard mouse pad
     void forget_ime_window() {}                // the left button went down
     void input_method_rules() {}               // the rules that end the tick
     void mouse_still() {}                      // the pointer stood still two seconds: the selection board may show

@@ -51,7 +51,11 @@ void Wiring::created(TFormMain& f)
     f.N7.on_click = [this] { options_menu_.show_key_pad(); };
 }
 
-void Wiring::created(Tkxm& f) { f.Timer1.on_timer = [this] { keyboard_pad_tick(); }; }
+void Wiring::created(Tkxm& f)
+{
+    f.Timer1.on_timer = [this] { keyboard_pad_tick(); };
+    bind_keyboard_pad(f);
+}
 
 void Wiring::created(Tregform& f)
 {

@@ -8,6 +8,7 @@
 #include "mouse/auto_scroll.h"
 #include "mouse/main_form.h"
 #include "mouse/main_loop.h"
+#include "mouse/keyboard_pad.h"
 #include "mouse/mode_engine.h"
 #include "mouse/mouse_pad.h"
 #include "mouse/quick_commands.h"
@@ -49,8 +50,10 @@ private:
     // Automatic scrolling's commands on the browser form (wiring_scroll.cpp).
     void bind_auto_scroll(Tombrel&);
 
-    // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`); not built yet.
-    void keyboard_pad_tick() {}
+    // The keyboard mouse pad's 10 ms work while it is open (`kxm.Timer1`).
+    void keyboard_pad_tick();
+    // The keyboard mouse pad's guard, commands and help page (wiring_keyboard_pad.cpp).
+    void bind_keyboard_pad(Tkxm&);
     // The browser form's quick commands and right-button dispatch (wiring_right_button.cpp).
     void bind_right_button(Tombrel&);
     // The task form's list, keys, commands and bars (wiring_task_manager.cpp).
@@ -71,6 +74,7 @@ private:
     QuickCommands quick_commands_;
     RightButton right_button_;
     TaskManager task_manager_{app_};
+    KeyboardPad keyboard_pad_{app_};
 };
 
 } // namespace tv
