@@ -181,6 +181,18 @@ public:
     // nullopt while the window is not registered.
     std::optional<SimAppBar> app_bar(Hwnd) const;
 
+    // ---- the notification area and the registry ----
+    // The icon a window has in the tray, nullopt when it has none.
+    std::optional<TrayIcon> tray_icon(Hwnd, std::uint32_t id) const;
+    std::size_t tray_icon_count() const { return tray_icons_.size(); }
+    // The user clicks a tray icon: its window gets its callback message with
+    // `mouse_message` (514 left button up, 517 right button up).
+    void user_tray(Hwnd, std::uint32_t id, std::uint32_t mouse_message);
+    // The keys below HKEY_CURRENT_USER and their default values.
+    const std::map<std::string, std::string, std::less<>>& registry() const { return registry_; }
+    // On: every registry write fails, as without the rights to write there.
+    bool registry_read_only = false;
+
     // ---- files ----
     void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
     void remove_file(std::string_view name);
@@ -272,6 +284,11 @@ public:
     bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
     void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
     void remove_app_bar(Hwnd) override;
+
+    bool set_tray_icon(Hwnd, const TrayIcon&) override;
+    void remove_tray_icon(Hwnd, std::uint32_t id) override;
+    bool set_registry_default(std::string_view key, std::string_view value) override;
+    bool delete_registry_key(std::string_view key) override;
 
 private:
     struct Window {
@@ -366,6 +383,8 @@ private:
     std::map<WebViewId, WebViewEvents*> web_view_events_; // live views only
     WebViewId next_web_view_ = 0x5000;
     std::map<Hwnd, SimAppBar> app_bars_;
+    std::map<std::pair<Hwnd, std::uint32_t>, TrayIcon> tray_icons_;
+    std::map<std::string, std::string, std::less<>> registry_;
 };
 
 } // namespace tv::sim
