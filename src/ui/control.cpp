@@ -211,4 +211,12 @@ Image::Pixel Image::pixel(int x, int y) const
     return pixels_(x, y);
 }
 
+void Check::clicked_by_user()
+{
+    if (kind() == ControlKind::CheckBox)
+        set_checked(!checked());
+    else if (kind() == ControlKind::RadioButton)
+        set_checked(true);
+}
+
 } // namespace tv::ui
