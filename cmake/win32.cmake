@@ -60,7 +60,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/e2e/peers)
     add_executable(peer_${peer_name} ${peer_source})
     target_include_directories(peer_${peer_name} PRIVATE src)
     target_compile_definitions(peer_${peer_name} PRIVATE ${TARVESK_WIN32_DEFINITIONS})
-    target_link_libraries(peer_${peer_name} PRIVATE user32 gdi32 kernel32)
+    target_link_libraries(peer_${peer_name} PRIVATE user32 gdi32 kernel32 shell32)
     target_link_options(peer_${peer_name} PRIVATE ${TARVESK_STATIC_LINK})
     # A peer with a wide entry point (wmain) needs the Unicode start-up code.
     file(READ ${peer_source} peer_text)
