@@ -6,7 +6,7 @@
 
 set(TARVESK_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 set(TARVESK_STATIC_LINK -static -static-libgcc -static-libstdc++)
-set(TARVESK_WIN32_LIBS user32 gdi32 kernel32 shell32 imm32 ole32 oleaut32 uuid comdlg32 comctl32)
+set(TARVESK_WIN32_LIBS user32 gdi32 kernel32 shell32 imm32 ole32 oleaut32 uuid comdlg32 comctl32 advapi32)
 set(TARVESK_WIN32_DEFINITIONS WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
 # CP936 <-> UTF-16 helpers: the text conversions, the backend and the DLL share them.
@@ -60,7 +60,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/e2e/peers)
     add_executable(peer_${peer_name} ${peer_source})
     target_include_directories(peer_${peer_name} PRIVATE src)
     target_compile_definitions(peer_${peer_name} PRIVATE ${TARVESK_WIN32_DEFINITIONS})
-    target_link_libraries(peer_${peer_name} PRIVATE user32 gdi32 kernel32)
+    target_link_libraries(peer_${peer_name} PRIVATE user32 gdi32 kernel32 shell32)
     target_link_options(peer_${peer_name} PRIVATE ${TARVESK_STATIC_LINK})
     # A peer with a wide entry point (wmain) needs the Unicode start-up code.
     file(READ ${peer_source} peer_text)

@@ -99,7 +99,7 @@ compile_if_stale() {
         return 0
     fi
     mkdir -p "$(dirname "$out")"
-    bounded 300 "$MINGW_CXX" "${PEER_FLAGS[@]}" "$@" -o "$out" "$src" -luser32 -lgdi32 -lkernel32 \
+    bounded 300 "$MINGW_CXX" "${PEER_FLAGS[@]}" "$@" -o "$out" "$src" -luser32 -lgdi32 -lkernel32 -lshell32 \
         || die "cannot compile $src"
 }
 

@@ -747,6 +747,49 @@ test_archiver_arguments() {
     grep -q '^PASS 秘密 日记$' "$TEST_DIR/check" || fail "the Chinese password was not checked"
 }
 
+# --- the options form: Explorer verbs, tray icon, the settings form from the tray menu ---
+
+# reg_export_text KEY: the key's export as UTF-8 (empty when the key is missing).
+reg_export_text() {
+    local file="$TEST_DIR/reg.$RANDOM.reg"
+    rm -f "$file"
+    bounded 60 wine reg export "$1" "$(winpath "$file")" /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
+}
+
+# The two verbs are in HKEY_CURRENT_USER\Software\Classes while the program runs,
+# with quoted command lines, and gone once it has closed.
+test_shell_verbs() {
+    start_tarvesk
+    local open lock
+    open=$(reg_export_text 'HKCU\Software\Classes\*\shell')
+    lock=$(reg_export_text 'HKCU\Software\Classes\AllFilesystemObjects\shell')
+    grep -qF '\shell\轻松打开\command]' <<<"$open" || fail "no 轻松打开 verb while running: $open"
+    grep -qF 'wordpad.exe\" \"%1\""' <<<"$open" || fail "轻松打开 command not quoted: $open"
+    grep -qF '\shell\加密保存\command]' <<<"$lock" || fail "no 加密保存 verb while running: $lock"
+    grep -qF 'jmdata.exe\" \"%1\""' <<<"$lock" || fail "加密保存 command not quoted: $lock"
+    probe close Tpyoil || fail "no Tpyoil window to close"
+    await_program_exit 5 || fail "still running 5 s after WM_CLOSE"
+    open=$(reg_export_text 'HKCU\Software\Classes\*\shell')
+    lock=$(reg_export_text 'HKCU\Software\Classes\AllFilesystemObjects\shell')
+    ! grep -qF '轻松打开' <<<"$open" || fail "轻松打开 left after the run: $open"
+    ! grep -qF '加密保存' <<<"$lock" || fail "加密保存 left after the run: $lock"
+}
+
+# The shell's notification area holds the options form's icon (1006); the
+# icon's right-button message pops up the options menu, whose last item
+# "设置..." opens the settings form.
+test_tray_menu() {
+    start_tarvesk
+    expect_eq "tray icon 1006 of TFormMain" "$(probe trayicon TFormMain 1006)" 1
+    expect_eq "settings form visible before" "$(probe visible Tsetform)" 0
+    probe post TFormMain 32868 1006 517 || fail "cannot post the tray message"
+    probe waitvisible '#32768' 5 || fail "no pop-up menu after the tray icon's right button"
+    xdo key Up Return || fail "xdotool keys failed"
+    probe waitvisible Tsetform 5 || fail "the settings form did not open from the tray menu"
+    expect_eq "settings form caption" "$(probe caption Tsetform)" "设置"
+}
+
 # --- runner -----------------------------------------------------------------------------
 
 TESTS=(start no_dll no_setkb input key wheel wheel_modes auto_scroll target_receives mouse_pad sibling startup_completion
@@ -756,6 +799,7 @@ TESTS+=(archiver_arguments)
 # shellcheck source=e2e/keyboard_pad.sh
 source "$(dirname "${BASH_SOURCE[0]}")/keyboard_pad.sh"
 TESTS+=(keyboard_pad)
+TESTS+=(shell_verbs tray_menu)
 
 PASSED=0 FAILED=0
 

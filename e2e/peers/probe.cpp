@@ -24,6 +24,9 @@
 //   probe clipboard                      print the clipboard's Unicode text
 //   probe topmost CLASS                  print 1 when the window is topmost, else 0
 //   probe foreground                     print the class of the foreground window
+//   probe trayicon CLASS ID              print 1 when the shell's notification area holds the
+//                                        window's icon ID (an empty NIM_MODIFY succeeds), else 0
+//   probe post CLASS MESSAGE WPARAM LPARAM  post a message to the window (numbers in decimal)
 //
 // Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
 // not found in time; 2: bad command line.
@@ -31,6 +34,7 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -379,6 +383,31 @@ int clipboard(const Args&)
     return text ? kOk : kNotFound;
 }
 
+int trayicon(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = h;
+    data.uID = static_cast<UINT>(_wtoi(a[1].c_str()));
+    const bool there = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    print(there ? "1" : "0");
+    return kOk;
+}
+
+int post(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    const auto message = static_cast<UINT>(_wtoi(a[1].c_str()));
+    return PostMessageW(h, message, static_cast<WPARAM>(_wtoi(a[2].c_str())), static_cast<LPARAM>(_wtoi(a[3].c_str())))
+               ? kOk
+               : kNotFound;
+}
+
 struct Subcommand {
     const wchar_t* name;
     std::size_t min_args, max_args;
@@ -405,6 +434,8 @@ constexpr Subcommand kSubcommands[] = {
     {L"clipboard", 0, 0, clipboard},
     {L"topmost", 1, 1, topmost},
     {L"foreground", 0, 0, foreground},
+    {L"trayicon", 2, 2, trayicon},
+    {L"post", 4, 4, post},
 };
 
 } // namespace
@@ -422,7 +453,8 @@ int wmain(int argc, wchar_t** argv)
                "       wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; topmost CLASS; foreground;\n"
-               "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard\n",
+               "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
+               "       post CLASS MESSAGE WPARAM LPARAM\n",
                stderr);
     return kUsage;
 }

@@ -108,6 +108,7 @@ inline constexpr const char* kFileName = "发行软件.txt";
 // The bytes of a line before its value: a key of four double-byte characters and "--".
 inline constexpr std::size_t kKeyBytes = 10;
 
+inline constexpr std::size_t kNavigationLine = 1;  // the navigation page's address (`regform.fx`)
 inline constexpr std::size_t kHomeAddressLine = 2; // the home address
 inline constexpr std::size_t kTitleLine = 6;       // "发行标题--"
 inline constexpr std::size_t kScrollStepLine = 9;  // "滚动偏移--"

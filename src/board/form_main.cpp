@@ -15,8 +15,8 @@ void select_one(ui::Check& chosen, std::initializer_list<ui::Check*> group)
 
 TFormMain::TFormMain(Platform& platform, ui::CellObserver* observer)
     : ui::Form(platform, {"FormMain", "TFormMain", "设置说明  12345678  12345678  ", Rect::from_size(kParkedLeftFormMain, 100, 640, 508), Visibility::Hidden, Topmost::No, 0}, observer),
-      srfbl(*this, "srfbl", ui::ControlKind::MenuItem, "Typamo", true),
-      sbbl(*this, "sbbl", ui::ControlKind::MenuItem, "Glidamo", true),
+      srfbl(*this, "srfbl", ui::ControlKind::CheckBox, "Typamo", true),
+      sbbl(*this, "sbbl", ui::ControlKind::CheckBox, "Glidamo", true),
       cdbl(*this, "cdbl", ui::ControlKind::CheckBox, "快速菜单", false),
       N2qq(*this, "N2qq", ui::ControlKind::CheckBox, "快速右键", false),
       N3(*this, "N3", ui::ControlKind::MenuItem, "三速滚轮", true),
@@ -39,8 +39,72 @@ TFormMain::TFormMain(Platform& platform, ui::CellObserver* observer)
       N8(*this, "N8", ui::ControlKind::MenuItem, "显示信息"),
       N9(*this, "N9", ui::ControlKind::MenuItem, "重启【Glidamo】"),
       N10(*this, "N10", ui::ControlKind::MenuItem, "重启【Typamo】"),
-      PopupMenu1(*this, {&Shutdown1, &N1, &N3, &ff1, &N4, &N5, &N6, &N7, &N2, &N8, &N9, &N10})
+      CheckBox1(*this, "CheckBox1", ui::ControlKind::CheckBox, "放到托盘区"),
+      RadioButton1(*this, "RadioButton1", ui::ControlKind::RadioButton, "状态1", true),
+      RadioButton2(*this, "RadioButton2", ui::ControlKind::RadioButton, "状态2"),
+      Button1(*this, "Button1", "隐藏"), ToggleState1(*this, "ToggleState1"), Button2(*this, "Button2"),
+      Button3(*this, "Button3"), Button4(*this, "Button4"), Button5(*this, "Button5"), Edit3(*this, "Edit3"),
+      Edit4(*this, "Edit4"), Button6(*this, "Button6", "加密保存"), Button7(*this, "Button7", "解密使用"),
+      Button9(*this, "Button9", "×"), CppWebBrowser1(*this, "CppWebBrowser1"), Label3(*this, "Label3", "帮助中心"),
+      Label7(*this, "Label7", "帮助中心"), Label8(*this, "Label8", "<<"), Label9(*this, "Label9", ">>"),
+      Label6(*this, "Label6", "上网"), Panel2(*this, "Panel2", "×  "), Panel4(*this, "Panel4", "×  "),
+      Panel8(*this, "Panel8"), Panel7(*this, "Panel7"), GroupBox2(*this, "GroupBox2", "状态栏"),
+      Button8(*this, "Button8", "设置..."), N11(*this, "N11", ui::ControlKind::MenuItem, "设置..."),
+      Timer1(*this, "Timer1", 100, true),
+      PopupMenu1(*this, {&Shutdown1, &N1, &N3, &ff1, &N4, &N5, &N6, &N7, &N2, &N8, &N9, &N10, &N11})
 {
+    Edit3.set_password(true);
+    Edit4.set_password(true);
+    lay_out();
+}
+
+TFormMain::~TFormMain()
+{
+    if (on_destroy)
+        on_destroy();
+}
+
+// The help view on top; the options below it; the file panel at the bottom,
+// its controls shown only with it. The start-page group stays hidden.
+void TFormMain::lay_out()
+{
+    auto place = [](ui::Control& c, int left, int top, int width, int height, bool shown = true) {
+        c.set_bounds(left, top, width, height);
+        c.set_visible(shown);
+    };
+    place(Label3, 10, 4, 80, 22);
+    place(Label8, 95, 4, 30, 22);
+    place(Label9, 130, 4, 30, 22);
+    place(Label6, 165, 4, 50, 22);
+    place(Button8, 225, 4, 80, 22);
+    place(Button1, 310, 4, 60, 22);
+    place(Panel2, 596, 4, 30, 22);
+    place(CppWebBrowser1, 10, 30, 616, 210);
+    place(Panel8, 10, 244, 400, 20);
+    place(Panel7, 420, 244, 206, 20);
+    place(srfbl, 10, 270, 140, 22);
+    place(sbbl, 160, 270, 140, 22);
+    place(cdbl, 310, 270, 140, 22);
+    place(N2qq, 460, 270, 140, 22);
+    place(GroupBox2, 10, 298, 80, 22);
+    place(smallid, 95, 298, 90, 22);
+    place(midid, 190, 298, 90, 22);
+    place(bigid, 285, 298, 90, 22);
+    place(CheckBox1, 10, 326, 140, 22);
+    place(RadioButton1, 160, 326, 90, 22);
+    place(RadioButton2, 255, 326, 90, 22);
+    place(Label7, 380, 326, 80, 22);
+    for (ui::Check* c : {&helpid, &netid, &freeid})
+        place(*c, 380, 298, 80, 22, false);
+    place(outcmd, 10, 356, 580, 22, false);
+    place(Button9, 596, 356, 30, 22, false);
+    place(outpath, 10, 382, 616, 22, false);
+    place(Edit3, 10, 408, 180, 22, false);
+    place(Edit4, 200, 408, 180, 22, false);
+    place(Button6, 390, 408, 110, 22, false);
+    place(Button7, 510, 408, 116, 22, false);
+    place(Panel4, 596, 440, 30, 22);
+    outcmd.set_text("加密保存 / 解密使用: 输入两次口令");
 }
 
 void TFormMain::select_start_page(ui::Check& chosen) { select_one(chosen, {&helpid, &netid, &freeid}); }

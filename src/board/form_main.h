@@ -5,12 +5,21 @@
 
 #include "ui/form.h"
 #include "ui/popup_menu.h"
+#include "ui/web_view.h"
+
+#include <functional>
 
 namespace tv {
 
 class TFormMain : public ui::Form {
 public:
     TFormMain(Platform&, ui::CellObserver*);
+    // Runs `on_destroy` while the controls still exist: the run's end.
+    ~TFormMain() override;
+
+    static constexpr std::uint32_t kTrayIconId = 1006;
+    static constexpr std::uint32_t kTrayMessage = 0x8064;
+    static constexpr int kCreatedHeight = 508;
 
     // The start-page group (helpid, netid, freeid) and the bar-size group
     // (smallid, midid, bigid): one button of each is selected.
@@ -45,7 +54,50 @@ public:
     ui::Check N8;        // "显示信息"
     ui::Check N9;        // "重启【Glidamo】"
     ui::Check N10;       // "重启【Typamo】"
+
+    // The notification-area icon: shown while `CheckBox1` is ticked, with the
+    // first picture while "状态1" is selected, else the second.
+    ui::Check CheckBox1;    // "放到托盘区"
+    ui::Check RadioButton1; // "状态1"
+    ui::Check RadioButton2; // "状态2"
+    ui::Button Button1;     // "隐藏": hides the form; enabled only while the icon is shown
+    ui::Button ToggleState1; // command: swaps "状态1" and "状态2"
+    // The Explorer verbs: commands that register and remove them.
+    ui::Button Button2; // registers "轻松打开" (and, through Button4, "加密保存")
+    ui::Button Button3; // removes both verbs: on closing and at the run's end
+    ui::Button Button4; // registers "加密保存"
+    ui::Button Button5; // removes "加密保存"
+    // The file command panel `outcmd` (shown with the path in `outpath`).
+    ui::Edit Edit3;    // the password
+    ui::Edit Edit4;    // the password again
+    ui::Button Button6; // "加密保存"
+    ui::Button Button7; // "解密使用"
+    ui::Button Button9; // "×": hides the panel
+    // The help view and its links.
+    ui::WebView CppWebBrowser1;
+    ui::Label Label3; // "帮助中心"
+    ui::Label Label7; // "帮助中心"
+    ui::Label Label8; // "<<": back
+    ui::Label Label9; // ">>": forward
+    ui::Label Label6; // "上网": the task manager's web button
+    ui::Panel Panel2; // "×  ": pointing at it hides the form
+    ui::Panel Panel4; // "×  "
+    ui::Panel Panel8; // the help view's status text (the link under the pointer)
+    ui::Panel Panel7; // the same, copied every 100 ms by `Timer1`
+    ui::Panel GroupBox2; // "状态栏": the caption of the bar-size group
+    // The settings form, from the options form and from the tray menu.
+    ui::Button Button8; // "设置..."
+    ui::Check N11;      // "设置..." (menu item)
+    ui::Timer Timer1;   // 100 ms: the status text mirror, the file panel's controls follow `outcmd`
+    // The file panel's controls, shown and hidden with it.
+    std::vector<ui::Control*> file_panel_controls() { return {&outpath, &Edit3, &Edit4, &Button6, &Button7, &Button9}; }
+
+    std::function<void()> on_destroy;
+
     ui::PopupMenu PopupMenu1;
+
+private:
+    void lay_out();
 };
 
 } // namespace tv

@@ -17,6 +17,8 @@ public:
     ui::Edit dy;          // the automatic scroll's speed in pixels (settings line 9)
     ui::Button cmdstart;  // the start command: the quick menu and navigation panel created, the bar's first words
 
+    ui::Edit fx;          // the navigation page's address (settings line 1), set when the list loads
+
     ui::Timer Timer1; // 30 ms, on from creation: runs the start command once and keeps the browser form parked
 };
 

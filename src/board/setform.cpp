@@ -9,8 +9,10 @@ namespace {
 
 constexpr int kListLines = 27; // the whole settings list without scrolling
 
+} // namespace
+
 // The editable copy until start-up completion replaces it by the runtime list.
-std::vector<std::string> default_items()
+std::vector<std::string> Tsetform::default_items()
 {
     return {
         "发行编号--0zl0",
@@ -42,6 +44,8 @@ std::vector<std::string> default_items()
         "背景文件--",
     };
 }
+
+namespace {
 
 // The movement samples start in distinct colours; the settings lines may change them.
 constexpr std::uint32_t kGreen = 0x008000;

@@ -10,6 +10,8 @@ namespace tv {
 class Tsetform : public ui::Form {
 public:
     Tsetform(Platform&, ui::CellObserver*);
+    // The settings list as the form offers it first: every line with its default value.
+    static std::vector<std::string> default_items();
 
     // Height of one item of `ListBox1`: the item under the pointer is found by it.
     static constexpr int kItemHeight = 16;

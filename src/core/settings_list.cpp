@@ -28,11 +28,32 @@ void load_runtime_list(App& app)
     if (const auto bytes = app.platform().read_file(kFileName))
         regform.ListBox2.set_items(split_lines(*bytes));
     regform.dy.set_text(value(regform.ListBox2, kScrollStepLine));
+    regform.fx.set_text(value(regform.ListBox2, kNavigationLine));
 }
 
 bool save(Platform& platform, const std::vector<std::string>& items)
 {
     return platform.write_file_atomic(kFileName, join_crlf(items));
+}
+
+bool store_line(App& app, std::size_t line, std::string_view item)
+{
+    ui::ListBox& runtime = app.regform().ListBox2;
+    if (runtime.count() > line && runtime.item(line) == item)
+        return false;
+    const std::vector<std::string> defaults = Tsetform::default_items();
+    while (runtime.count() <= line)
+        runtime.add(runtime.count() < defaults.size() ? defaults[runtime.count()] : std::string());
+    runtime.set_item(line, item);
+    return true;
+}
+
+bool save_runtime_list(App& app) { return save(app.platform(), app.regform().ListBox2.items()); }
+
+bool save_editable_copy(App& app)
+{
+    app.regform().ListBox2.set_items(app.setform().ListBox1.items());
+    return save_runtime_list(app);
 }
 
 void show_line_colour(Tsetform& form, std::size_t line, std::uint32_t colour)

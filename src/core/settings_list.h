@@ -32,12 +32,26 @@ std::string value(const ui::ListBox& list, std::size_t line);
 std::size_t key_bytes(std::string_view item);
 
 // Fills the runtime list from the file when it exists (else leaves it empty)
-// and sets the auto-scroll speed `regform.dy` from line 9.
+// and sets the auto-scroll speed `regform.dy` from line 9 and the navigation
+// page `regform.fx` from line 1.
 void load_runtime_list(App&);
 
 // Writes the whole list to the file, CR LF after every line, atomically.
 // False when the write failed.
 bool save(Platform&, const std::vector<std::string>& items);
+
+// Store line n: replaces item `line` of the runtime list by `item`. A shorter
+// list (a missing or cut file) is first filled with the default lines up to
+// line n, so the item lands on its own line. True when the list changed.
+bool store_line(App&, std::size_t line, std::string_view item);
+
+// Writes the runtime list to the file. False when the write failed.
+bool save_runtime_list(App&);
+
+// What the settings form's "保存" does: the editable copy becomes the runtime
+// list too, so a later save of the runtime list keeps the form's edits; then
+// the file is written.
+bool save_editable_copy(App&);
 
 // The sample of a colour line (14 to 21) on the settings form takes the
 // colour; for lines 18 to 21 the text of its sample label too. Other lines are ignored.

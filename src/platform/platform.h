@@ -87,6 +87,17 @@ public:
     virtual void on_paint() {}
     // What the window shows, back to front; the backend draws it.
     virtual std::vector<PaintItem> paint_items() const { return {}; }
+    // The notification-area icon of this window was clicked: the mouse
+    // message the shell reports (514 left button up, 517 right button up, ...).
+    virtual void on_tray_message(std::uint32_t /*mouse_message*/) {}
+};
+
+// A window's icon in the notification area (the tray).
+struct TrayIcon {
+    std::uint32_t id = 0;
+    std::uint32_t callback_message = 0; // the window's message for the icon's mouse events
+    int picture = 0;                    // 0 or 1: one of the program's two tray pictures
+    std::string tip;                    // at most 127 bytes are shown
 };
 
 // mouse_event flags, as the synthetic input steps name them.
@@ -317,6 +328,17 @@ public:
     // The caller gives it back with free_icon.
     virtual std::uintptr_t file_icon(std::string_view /*path*/) { return 0; }
     virtual void free_icon(std::uintptr_t /*icon*/) {}
+    // ---- the notification area (Shell_NotifyIcon) ----
+    // Adds the icon of a window, or changes it when it is there; false when the shell refuses.
+    virtual bool set_tray_icon(Hwnd, const TrayIcon&) { return false; }
+    virtual void remove_tray_icon(Hwnd, std::uint32_t /*id*/) {}
+
+    // ---- the current user's registry (HKEY_CURRENT_USER) ----
+    // `key` is a path below HKEY_CURRENT_USER ("Software\\Classes\\*\\shell\\x").
+    // Creates the key with its parents and sets its default value; false on failure.
+    virtual bool set_registry_default(std::string_view /*key*/, std::string_view /*value*/) { return false; }
+    // Deletes a key that has no subkeys; false when it is not there or cannot go.
+    virtual bool delete_registry_key(std::string_view /*key*/) { return false; }
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

@@ -151,10 +151,10 @@ void SettingsForm::hint_colour_box_clicked(ui::Check& box)
 }
 
 // Unticking "自动" fixes the hint colour: the chosen colour becomes the line
-// and the sample text's colour. Ticking it again lets the preview lead.
+// and the sample text's colour. Ticking it again lets the preview lead. The
+// user's click has changed the tick already.
 void SettingsForm::untick_to_fixed_colour(ui::Check& box, std::size_t line, ui::Label& sample)
 {
-    box.set_checked(!box.checked());
     if (box.checked())
         return;
     const auto colour = app_.platform().choose_colour(sample.font_color());

@@ -51,7 +51,7 @@ void SettingsForm::close(Write write)
         app_.pyoil().sbtt.click();
     }
     if (write == Write::Yes)
-        settings::save(app_.platform(), form.ListBox1.items());
+        settings::save_editable_copy(app_);
     edit_pending_ = false;
     form.focus(nullptr);
     pointed_item_ = -1;

@@ -292,4 +292,12 @@ void ListView::select(int index)
         on_select();
 }
 
+void Check::clicked_by_user()
+{
+    if (kind() == ControlKind::CheckBox)
+        set_checked(!checked());
+    else if (kind() == ControlKind::RadioButton)
+        set_checked(true);
+}
+
 } // namespace tv::ui

@@ -117,9 +117,13 @@ public:
     // the whole text is selected, the first key typed replaces it.
     void type(std::string_view typed);
     void select_all() { all_selected_ = true; }
+    // A password box shows a star for every byte of its text.
+    void set_password(bool on) { password_ = on; }
+    bool password() const { return password_; }
 
 private:
     bool all_selected_ = false;
+    bool password_ = false;
 };
 
 // A check box, radio button or menu item: its tick is a flag other forms read.
@@ -131,6 +135,10 @@ public:
     }
     bool checked() const { return checked_; }
     void set_checked(bool);
+    // A user's click, before the click handler runs: a check box changes its
+    // tick, a radio button becomes ticked (its group is the handler's work),
+    // a menu item is left alone. A command's click() does neither.
+    void clicked_by_user();
 
 private:
     bool checked_;

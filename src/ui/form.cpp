@@ -111,8 +111,11 @@ void Form::on_button(MouseButton b, ButtonAction a, Point p)
         return;
     }
     c->release(b);
-    if (b == MouseButton::Left && pressed_ == c)
+    if (b == MouseButton::Left && pressed_ == c) {
+        if (auto* box = dynamic_cast<Check*>(c))
+            box->clicked_by_user();
         c->click();
+    }
     pressed_ = nullptr;
 }
 
@@ -158,6 +161,12 @@ void Form::add_list_view_rows(const ListView& view, std::vector<PaintItem>& item
     }
 }
 
+void Form::on_tray_message(std::uint32_t mouse_message)
+{
+    if (on_tray)
+        on_tray(mouse_message);
+}
+
 // Visible controls with a size, in registration order (later ones on top). Web
 // views draw themselves; a list box shows its items one per line.
 std::vector<PaintItem> Form::paint_items() const
@@ -167,6 +176,13 @@ std::vector<PaintItem> Form::paint_items() const
         if (!c->visible() || c->width() <= 0 || c->height() <= 0 || c->kind() == ControlKind::WebView)
             continue;
         PaintItem item{c->bounds(), c->text(), c->color(), c->font_color()};
+        if (auto* edit = dynamic_cast<const Edit*>(c); edit && edit->password())
+            item.text.assign(c->text().size(), '*');
+        if (auto* box = dynamic_cast<const Check*>(c); box && c->kind() != ControlKind::MenuItem) {
+            // A check box or radio button shows its tick before its caption.
+            const bool radio = c->kind() == ControlKind::RadioButton;
+            item.text = std::string(box->checked() ? (radio ? "(●) " : "[√] ") : (radio ? "( ) " : "[ ] ")) + c->text();
+        }
         if (auto* list = dynamic_cast<const ListBox*>(c)) {
             item.text.clear();
             for (const std::string& line : list->items())

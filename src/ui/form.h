@@ -72,6 +72,8 @@ public:
     std::function<void()> on_close;
     // Every pointer move over the form, after its controls saw it.
     std::function<void(Point)> on_pointer_moved;
+    // A mouse event on the form's notification-area icon (514 left up, 517 right up).
+    std::function<void(std::uint32_t mouse_message)> on_tray;
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(std::string_view name) const;
@@ -101,6 +103,7 @@ public:
     void on_close_request() override;
     void on_title_changed() override;
     std::vector<PaintItem> paint_items() const override;
+    void on_tray_message(std::uint32_t mouse_message) override;
 
 private:
     friend class Control;

@@ -42,13 +42,14 @@ void Wiring::created(TFormMain& f)
 {
     f.Shutdown1.on_click = [this] { options_menu_.close_program(); };
     f.N1.on_click = [this] { options_menu_.show_help(); };
-    f.N3.on_click = [&f] { toggle(f.N3); };
+    f.N3.on_click = [this] { options_menu_.three_speed_wheel(); };
     f.N2.on_click = [&f] { toggle(f.N2); };
     f.ff1.on_click = [this] { options_menu_.toolbar_settings(); };
     f.N4.on_click = [this] { options_menu_.bar_size(app_.lifeform().Button1); };
     f.N5.on_click = [this] { options_menu_.bar_size(app_.lifeform().smallbar); };
     f.N6.on_click = [this] { options_menu_.bar_size(app_.lifeform().tinybar); };
     f.N7.on_click = [this] { options_menu_.show_key_pad(); };
+    bind_options_form(f);
 }
 
 void Wiring::created(Tkxm& f)

@@ -14,7 +14,10 @@
 #include "mouse/quick_commands.h"
 #include "mouse/right_button.h"
 #include "panels/task_manager.h"
+#include "settings/file_command_panel.h"
+#include "settings/options_form.h"
 #include "settings/options_menu.h"
+#include "settings/tray_icon.h"
 #include "settings/settings_form.h"
 #include "statusbar/status_form.h"
 #include "statusbar/status_timer.h"
@@ -47,6 +50,10 @@ public:
     bool application_message(MouseButton, ButtonAction) override;
 
 private:
+    // The options form's switches, help view, tray icon, shell verbs and file
+    // panel (wiring_options.cpp).
+    void bind_options_form(TFormMain&);
+
     // Automatic scrolling's commands on the browser form (wiring_scroll.cpp).
     void bind_auto_scroll(Tombrel&);
 
@@ -75,6 +82,9 @@ private:
     RightButton right_button_;
     TaskManager task_manager_{app_};
     KeyboardPad keyboard_pad_{app_};
+    OptionsForm options_form_{app_};
+    TrayIconOwner tray_icon_{app_};
+    FileCommandPanel file_command_panel_{app_};
 };
 
 } // namespace tv

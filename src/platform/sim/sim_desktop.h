@@ -199,6 +199,17 @@ public:
     // Told of every window_process_id query, before it is answered: a test may
     // close windows there, as if they went away while the program walked them.
     std::function<void(Hwnd)> on_process_query;
+    // ---- the notification area and the registry ----
+    // The icon a window has in the tray, nullopt when it has none.
+    std::optional<TrayIcon> tray_icon(Hwnd, std::uint32_t id) const;
+    std::size_t tray_icon_count() const { return tray_icons_.size(); }
+    // The user clicks a tray icon: its window gets its callback message with
+    // `mouse_message` (514 left button up, 517 right button up).
+    void user_tray(Hwnd, std::uint32_t id, std::uint32_t mouse_message);
+    // The keys below HKEY_CURRENT_USER and their default values.
+    const std::map<std::string, std::string, std::less<>>& registry() const { return registry_; }
+    // On: every registry write fails, as without the rights to write there.
+    bool registry_read_only = false;
 
     // ---- files ----
     void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
@@ -296,6 +307,11 @@ public:
     bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
     void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
     void remove_app_bar(Hwnd) override;
+
+    bool set_tray_icon(Hwnd, const TrayIcon&) override;
+    void remove_tray_icon(Hwnd, std::uint32_t id) override;
+    bool set_registry_default(std::string_view key, std::string_view value) override;
+    bool delete_registry_key(std::string_view key) override;
 
 private:
     struct Window {
@@ -396,6 +412,8 @@ private:
     std::set<std::string, std::less<>> files_with_icons_;
     std::map<std::uintptr_t, std::string> live_icons_;
     std::uintptr_t next_icon_ = 0x1C00;
+    std::map<std::pair<Hwnd, std::uint32_t>, TrayIcon> tray_icons_;
+    std::map<std::string, std::string, std::less<>> registry_;
 };
 
 } // namespace tv::sim

@@ -145,6 +145,10 @@ public:
     bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
     void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
     void remove_app_bar(Hwnd) override;
+    bool set_tray_icon(Hwnd, const TrayIcon&) override;
+    void remove_tray_icon(Hwnd, std::uint32_t id) override;
+    bool set_registry_default(std::string_view key, std::string_view value) override;
+    bool delete_registry_key(std::string_view key) override;
 
     // ---- other programs' processes and icons (win32_windows.cpp, win32_process.cpp, win32_shell.cpp) ----
     std::uint32_t window_process_id(Hwnd) const override;
@@ -170,6 +174,8 @@ private:
     LRESULT form_message(FormWindow&, HWND, UINT, WPARAM, LPARAM);
     LRESULT service_message(HWND, UINT, WPARAM, LPARAM);
     void take_hook_token(HWND, WPARAM length, LPARAM copy);
+    // The callback message of the window's tray icon: true when it was one.
+    bool take_tray_message(HWND, UINT message, LPARAM, WindowEvents*);
     void paint(HWND, WindowEvents*);
     const std::wstring& chinese_font_face(HDC);
     void fire_timer(UINT_PTR id);
@@ -207,6 +213,10 @@ private:
     // form's window by then, and the OLE session ends last.
     WebViewHosts web_views_;
     AppBars app_bars_;
+    // The tray icons shown (window and id) and each window's callback message
+    // for them (win32_tray.cpp).
+    std::set<std::pair<HWND, UINT>> tray_icons_;
+    std::map<HWND, UINT> tray_callbacks_;
 };
 
 } // namespace tv::win32

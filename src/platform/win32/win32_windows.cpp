@@ -282,6 +282,8 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
         return 0;
     }
     WindowEvents* events = form.events;
+    if (take_tray_message(w, message, lp, events))
+        return 0;
     if (auto button = button_of(message)) {
         deliver(events, [&](WindowEvents& e) { e.on_button(button->first, button->second, client_point(lp)); });
         return 0;
