@@ -12,6 +12,8 @@
 #include "mouse/mouse_pad.h"
 #include "mouse/quick_commands.h"
 #include "mouse/right_button.h"
+#include "panels/escape_menu_form.h"
+#include "panels/quick_menus.h"
 #include "settings/options_menu.h"
 #include "settings/settings_form.h"
 #include "statusbar/status_form.h"
@@ -31,16 +33,16 @@ public:
     void created(Tinputmode&) override {}
     void created(TvykForm3&) override {}
     void created(Tombrel&) override;
-    void created(Trqmenu&) override {}
+    void created(Trqmenu&) override;
     void created(Ttaskform&) override;
-    void created(Tkxmm&) override {}
+    void created(Tkxmm&) override;
     void created(Tlifeform&) override;
     void created(Tsetform&) override;
     void created(Tm3d&) override;
     void created(TsrfForm&) override {}
     void created(TvykForm4&) override {}
     void created(Timemess&) override {}
-    void created(Tescmenu&) override {}
+    void created(Tescmenu&) override;
 
     bool application_message(MouseButton, ButtonAction) override;
 
@@ -67,6 +69,8 @@ private:
     AutoScrolling auto_scrolling_{app_};
     QuickCommands quick_commands_;
     RightButton right_button_;
+    EscapeMenuForm escape_menu_form_{app_};
+    QuickMenus quick_menus_{app_};
 };
 
 } // namespace tv
