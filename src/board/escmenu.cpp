@@ -17,13 +17,15 @@ void place(ui::Control& c, int left, int top, int width, int height, bool shown 
 
 Tescmenu::Tescmenu(Platform& platform, ui::CellObserver* observer)
     : ui::Form(platform, {"escmenu", "Tescmenu", "old--downok", centred(platform, 729, 541), Visibility::Hidden, Topmost::No, 0}, observer),
+      CppWebBrowser2(*this, "CppWebBrowser2"), CppWebBrowser3(*this, "CppWebBrowser3"),
+      CppWebBrowser1(*this, "CppWebBrowser1"), noweb(*this, "noweb", "网页控件不可用：预览、新闻和本地页面无法显示"),
+      Panel4(*this, "Panel4"), Panel17(*this, "Panel17"),
+      Panel3(*this, "Panel3", "右键返回 Esc搜索  F1记事   F2加入首页"),
       Panel8(*this, "Panel8", "菜单"),
       Edit1(*this, "Edit1", "搜索上网"),
       Edit2(*this, "Edit2", "备忘录 秘密日记"),
       plan(*this, "plan"),
-      CppWebBrowser2(*this, "CppWebBrowser2"), CppWebBrowser3(*this, "CppWebBrowser3"),
-      CppWebBrowser1(*this, "CppWebBrowser1"), noweb(*this, "noweb", "网页控件不可用：预览、新闻和本地页面无法显示"), Panel4(*this, "Panel4"), Panel17(*this, "Panel17"),
-      Label6(*this, "Label6", "-----"), Panel3(*this, "Panel3", "右键返回 Esc搜索  F1记事   F2加入首页"),
+      Label6(*this, "Label6", "-----"),
       Memo2(*this, "Memo2", "预\r\n览\r\n新\r\n闻\r\n搜\r\n索\r\n控\r\n制\r\n导\r\n航\r\n提\r\n示"),
       BitBtn1(*this, "BitBtn1", "搜索"), Panel6(*this, "Panel6", "绝技"), Panel5(*this, "Panel5"),
       Panel11(*this, "Panel11"), Panel7(*this, "Panel7"), Panel12(*this, "Panel12"), Panel1(*this, "Panel1"),

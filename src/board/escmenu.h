@@ -15,14 +15,7 @@ class Tescmenu : public ui::Form {
 public:
     Tescmenu(Platform&, ui::CellObserver*);
 
-    // "菜单", or "下网" while the sibling browser's main window is shown (main
-    // loop); "----" when a drag copied a selection to be opened as an address
-    // (drag results), which the main loop takes.
-    ui::Panel Panel8;
-    ui::Edit Edit1; // the search box; also the address the clipboard search opened
-    ui::Edit Edit2;  // the note entry box: "备忘录 秘密日记" once Esc opened the menu
-    ui::Panel plan;  // the personal centre (notes and diary); hidden when the right button parks the menu
-
+    // The frames first: later controls lie on top of them.
     // The three web views: preview, news and the local page whose hovered links are previewed.
     ui::WebView CppWebBrowser2;
     ui::WebView CppWebBrowser3;
@@ -31,8 +24,16 @@ public:
     ui::Label noweb;
     ui::Panel Panel4;  // the control strip (hover hides the quick bar, and the personal centre below Edit2)
     ui::Panel Panel17; // the command row's frame
-    ui::Label Label6;  // the hint line: what the hovered command-row item does
     ui::Panel Panel3;  // the hint line's fixed texts
+    // "菜单", or "下网" while the sibling browser's main window is shown (main
+    // loop); "----" when a drag copied a selection to be opened as an address
+    // (drag results), which the main loop takes.
+    ui::Panel Panel8;
+    ui::Edit Edit1; // the search box; also the address the clipboard search opened
+    ui::Edit Edit2;  // the note entry box: "备忘录 秘密日记" once Esc opened the menu
+    ui::Panel plan;  // the personal centre (notes and diary); hidden when the right button parks the menu
+
+    ui::Label Label6;  // the hint line: what the hovered command-row item does
     ui::Label Memo2;   // the area names, one character per line
     ui::Button BitBtn1; // search
     ui::Panel Panel6;   // "绝技": shows the quick bar

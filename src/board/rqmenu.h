@@ -11,6 +11,10 @@ class Trqmenu : public ui::Form {
 public:
     Trqmenu(Platform&, ui::CellObserver*);
 
+    // The background panels: moving onto them (or the form) parks the menu and returns;
+    // they come first, so the items lie on top of them.
+    ui::Panel Panel1;
+    ui::Panel Panel3;
     // The installed keyboard layouts, in the system's order (`pyoil.getsrf`):
     // an input method's description, or "英文输入法"; a press activates one.
     ui::ListBox ListBox2;
@@ -19,9 +23,6 @@ public:
     ui::ListBox ListBox1;
     ui::Panel srfsel;   // "ready" (Shift), "start" (then Space), "end" (a letter); a click folds the menu
     ui::Button Button5; // a copy of the caption; a click refreshes the layout list
-    // The background panels: moving onto them (or the form) parks the menu and returns.
-    ui::Panel Panel1;
-    ui::Panel Panel3;
     ui::Image Image6;  // back
     ui::Label Label12; // the wheel's name: "三速滚轮" after back
 
