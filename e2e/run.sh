@@ -790,6 +790,64 @@ test_tray_menu() {
     expect_eq "settings form caption" "$(probe caption Tsetform)" "设置"
 }
 
+# --- the escape menu's notes ----------------------------------------------------------
+
+# Opens the escape menu as the user does (a click away from pop-ups, Esc held)
+# and clicks the note box, so typing goes there.
+open_notes() {
+    pointer_to "$PX" "$PY"
+    xdo click 1 || fail "xdotool click failed"
+    probe waitcaption Tescmenu "bold--xxpop" 3 >/dev/null || fail "the release was not taken"
+    xdo keydown Escape && sleep 0.3 && xdo keyup Escape || fail "xdotool Escape failed"
+    probe waitcaption Tescmenu "--escok" 3 >/dev/null || fail "Esc did not open the escape menu"
+    local left top _
+    read -r left top _ <<<"$(probe rect Tescmenu)"
+    # The note box Edit2 lies at (470, 286) in the menu.
+    pointer_to $((left + 480)) $((top + 293))
+    sleep 0.3
+    xdo click 1 || fail "xdotool click on the note box failed"
+    sleep 0.3
+}
+
+# A note typed with Enter is in plan.txt at once, and after the program is
+# closed and started again it is in the notes list.
+test_notes_restart() {
+    start_tarvesk
+    open_notes
+    xdo type --delay 20 "wine note 1" && xdo key Return || fail "xdotool typing failed"
+    local i
+    for i in $(seq 20); do grep -q "wine note 1" "$APP_DIR/plan.txt" 2>/dev/null && break; sleep 0.25; done
+    expect_eq "plan.txt after one note" "$(tr -d '\r' <"$APP_DIR/plan.txt" 2>/dev/null)" "wine note 1"
+    probe close Tpyoil || fail "no Tpyoil window to close"
+    await_program_exit 5 || fail "still running 5 s after WM_CLOSE"
+    start_program "$APP_DIR"
+    await_window "$LAST_FORM"
+    dump_field_within 10 escmenu ListBox1 "wine note 1"
+}
+
+# Notes are added over and over and the program is killed in the middle: the
+# notes file is always one whole version, every line a whole note in order.
+test_notes_killed() {
+    start_tarvesk
+    open_notes
+    local i
+    (for i in $(seq 1 200); do xdo type --delay 1 "n$i-xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx" && xdo key Return || break; done) &
+    local typer=$!
+    for i in $(seq 40); do [ "$(wc -l <"$APP_DIR/plan.txt" 2>/dev/null || echo 0)" -ge 5 ] && break; sleep 0.25; done
+    sleep 0.$((RANDOM % 9 + 1))
+    # Every process of the prefix, the program among them, killed at once with SIGKILL.
+    bounded 30 wineserver --kill=9 >/dev/null 2>&1
+    kill "$typer" 2>/dev/null
+    wait "$typer" 2>/dev/null
+    [ -f "$APP_DIR/plan.txt" ] || fail "no plan.txt after the notes"
+    local lines
+    lines=$(tr -d '\r' <"$APP_DIR/plan.txt" | wc -l)
+    [ "$lines" -ge 5 ] || fail "only $lines notes were saved"
+    for i in $(seq 1 "$lines"); do printf 'n%s-xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\r\n' "$i"; done >"$TEST_DIR/expected"
+    cmp -s "$APP_DIR/plan.txt" "$TEST_DIR/expected" ||
+        fail "plan.txt is not the first $lines whole notes: $(od -c "$APP_DIR/plan.txt" | tail -3 | tr '\n' ' ')"
+}
+
 # --- runner -----------------------------------------------------------------------------
 
 TESTS=(start no_dll no_setkb input key wheel wheel_modes auto_scroll target_receives mouse_pad sibling startup_completion
@@ -800,6 +858,7 @@ TESTS+=(archiver_arguments)
 source "$(dirname "${BASH_SOURCE[0]}")/keyboard_pad.sh"
 TESTS+=(keyboard_pad)
 TESTS+=(shell_verbs tray_menu)
+TESTS+=(notes_restart notes_killed)
 
 PASSED=0 FAILED=0
 

@@ -153,6 +153,18 @@ struct MenuEntry {
     bool checked = false;
 };
 
+// A whole-file read that tells why nothing was read: a file that is not there
+// is Absent; one that is there but cannot be read whole (locked by another
+// program, a folder, too large) is Unreadable, and must not be written over.
+enum class FileStatus { Read, Absent, Unreadable };
+struct FileContent {
+    FileStatus status = FileStatus::Absent;
+    std::string bytes; // the whole file when Read, otherwise empty
+};
+
+// An installed keyboard layout (an HKL): an opaque handle.
+using KeyboardLayout = std::uintptr_t;
+
 // The system's version as the platform reports it: platform 1 is the 95 line
 // (95, 98, ME), 2 the NT line.
 struct SystemVersion {
@@ -248,6 +260,15 @@ public:
     virtual std::optional<std::string> read_file(std::string_view name) const = 0;
     // Whole and atomic: the old file or the new one, never a torn one.
     virtual bool write_file_atomic(std::string_view name, std::string_view bytes) = 0;
+    // The file whole, or why not (see FileStatus).
+    virtual FileContent read_file_status(std::string_view name) const
+    {
+        auto bytes = read_file(name);
+        return bytes ? FileContent{FileStatus::Read, std::move(*bytes)} : FileContent{};
+    }
+    // Reads a file whole while no other program may open it, and deletes it
+    // only once it was read completely; a file not read whole stays as it is.
+    virtual FileContent take_file(std::string_view /*name*/) { return {FileStatus::Unreadable, {}}; }
 
     // ---- clipboard ----
     // The clipboard's text; nullopt when it cannot be opened (an empty
@@ -339,6 +360,15 @@ public:
     virtual bool set_registry_default(std::string_view /*key*/, std::string_view /*value*/) { return false; }
     // Deletes a key that has no subkeys; false when it is not there or cannot go.
     virtual bool delete_registry_key(std::string_view /*key*/) { return false; }
+
+    // ---- keyboard layouts and input methods ----
+    // The installed layouts in the order the system lists them, at most `at_most`.
+    virtual std::vector<KeyboardLayout> keyboard_layouts(std::size_t /*at_most*/) const { return {}; }
+    // Whether a layout is an input method (ImmIsIME), and its description (ImmGetDescription; empty when none).
+    virtual bool is_input_method(KeyboardLayout) const { return false; }
+    virtual std::string input_method_description(KeyboardLayout) const { return {}; }
+    // Makes a layout the active one (ActivateKeyboardLayout with `flags`); false when it cannot.
+    virtual bool activate_keyboard_layout(KeyboardLayout, std::uint32_t /*flags*/) { return false; }
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

@@ -16,6 +16,8 @@
 #include "panels/task_manager.h"
 #include "settings/file_command_panel.h"
 #include "settings/options_form.h"
+#include "panels/escape_menu_form.h"
+#include "panels/quick_menus.h"
 #include "settings/options_menu.h"
 #include "settings/tray_icon.h"
 #include "settings/settings_form.h"
@@ -36,16 +38,16 @@ public:
     void created(Tinputmode&) override {}
     void created(TvykForm3&) override {}
     void created(Tombrel&) override;
-    void created(Trqmenu&) override {}
+    void created(Trqmenu&) override;
     void created(Ttaskform&) override;
-    void created(Tkxmm&) override {}
+    void created(Tkxmm&) override;
     void created(Tlifeform&) override;
     void created(Tsetform&) override;
     void created(Tm3d&) override;
     void created(TsrfForm&) override {}
     void created(TvykForm4&) override {}
     void created(Timemess&) override {}
-    void created(Tescmenu&) override {}
+    void created(Tescmenu&) override;
 
     bool application_message(MouseButton, ButtonAction) override;
 
@@ -85,6 +87,8 @@ private:
     OptionsForm options_form_{app_};
     TrayIconOwner tray_icon_{app_};
     FileCommandPanel file_command_panel_{app_};
+    EscapeMenuForm escape_menu_form_{app_};
+    QuickMenus quick_menus_{app_};
 };
 
 } // namespace tv

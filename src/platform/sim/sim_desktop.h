@@ -215,6 +215,18 @@ public:
     void put_file(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
     void remove_file(std::string_view name);
     const std::map<std::string, std::string, std::less<>>& files() const { return files_; }
+    // Files that are there but cannot be read (another program holds them locked).
+    std::set<std::string, std::less<>> locked_files;
+
+    // ---- keyboard layouts: the installed ones, in the system's order ----
+    struct SimKeyboardLayout {
+        KeyboardLayout handle;
+        bool input_method = false;
+        std::string description;
+    };
+    std::vector<SimKeyboardLayout> installed_layouts;
+    // The layouts activated, with their flags, in order.
+    const std::vector<std::pair<KeyboardLayout, std::uint32_t>>& activated_layouts() const { return activated_layouts_; }
 
     // ---- Platform ----
     Hwnd create_window(const WindowSpec&, WindowEvents*) override;
@@ -277,6 +289,12 @@ public:
 
     std::optional<std::string> read_file(std::string_view name) const override;
     bool write_file_atomic(std::string_view name, std::string_view bytes) override;
+    FileContent read_file_status(std::string_view name) const override;
+    FileContent take_file(std::string_view name) override;
+    std::vector<KeyboardLayout> keyboard_layouts(std::size_t at_most) const override;
+    bool is_input_method(KeyboardLayout) const override;
+    std::string input_method_description(KeyboardLayout) const override;
+    bool activate_keyboard_layout(KeyboardLayout, std::uint32_t flags) override;
 
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
     std::uint32_t window_process_id(Hwnd) const override;
@@ -384,6 +402,7 @@ private:
     LibraryId next_library_ = 0x70000000;
 
     std::map<std::string, std::string, std::less<>> files_;
+    std::vector<std::pair<KeyboardLayout, std::uint32_t>> activated_layouts_;
     std::vector<InputRecord> input_log_;
     std::vector<MessageBoxRecord> message_boxes_;
     std::vector<PostedWheel> posted_wheels_;

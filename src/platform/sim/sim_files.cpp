@@ -6,9 +6,27 @@ namespace tv::sim {
 std::optional<std::string> SimDesktop::read_file(std::string_view name) const
 {
     auto it = files_.find(name);
-    if (it == files_.end())
+    if (it == files_.end() || locked_files.contains(name))
         return std::nullopt;
     return it->second;
+}
+
+FileContent SimDesktop::read_file_status(std::string_view name) const
+{
+    auto it = files_.find(name);
+    if (it == files_.end())
+        return {FileStatus::Absent, {}};
+    if (locked_files.contains(name))
+        return {FileStatus::Unreadable, {}};
+    return {FileStatus::Read, it->second};
+}
+
+FileContent SimDesktop::take_file(std::string_view name)
+{
+    FileContent content = read_file_status(name);
+    if (content.status == FileStatus::Read)
+        files_.erase(files_.find(name));
+    return content;
 }
 
 bool SimDesktop::write_file_atomic(std::string_view name, std::string_view bytes)

@@ -125,6 +125,28 @@ std::optional<std::string> read_all(HANDLE file)
     return bytes;
 }
 
+bool is_absence(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+// Opens an existing file with the given access and sharing, retrying while
+// another program holds it for a moment; the handle, or the error.
+HANDLE open_existing(const std::wstring& path, DWORD access, DWORD share, DWORD& error)
+{
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    error = with_retries([&] {
+        opened = CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    });
+    return opened;
+}
+
+FileContent content_of(HANDLE file)
+{
+    auto bytes = read_all(file);
+    if (!bytes)
+        return {FileStatus::Unreadable, {}};
+    return {FileStatus::Read, std::move(*bytes)};
+}
+
 } // namespace
 
 bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes)
@@ -156,6 +178,40 @@ std::optional<std::string> Win32Platform::read_file(std::string_view name) const
 bool Win32Platform::write_file_atomic(std::string_view name, std::string_view bytes)
 {
     return !name.empty() && write_whole_file_atomic(widen(name), bytes);
+}
+
+FileContent Win32Platform::read_file_status(std::string_view name) const
+{
+    if (name.empty())
+        return {FileStatus::Absent, {}};
+    DWORD error = ERROR_SUCCESS;
+    FileHandle file(open_existing(widen(name), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  error));
+    if (!file.valid())
+        return {is_absence(error) ? FileStatus::Absent : FileStatus::Unreadable, {}};
+    return content_of(file.get());
+}
+
+FileContent Win32Platform::take_file(std::string_view name)
+{
+    if (name.empty())
+        return {FileStatus::Absent, {}};
+    const std::wstring path = widen(name);
+    // No sharing: a writer still at work (or another reader) keeps the file from us.
+    DWORD error = ERROR_SUCCESS;
+    FileHandle file(open_existing(path, GENERIC_READ | DELETE, 0, error));
+    if (!file.valid())
+        return {is_absence(error) ? FileStatus::Absent : FileStatus::Unreadable, {}};
+    FileContent content = content_of(file.get());
+    if (content.status != FileStatus::Read)
+        return content;
+    FILE_DISPOSITION_INFO dispose{};
+    dispose.DeleteFile = TRUE;
+    const bool marked = SetFileInformationByHandle(file.get(), FileDispositionInfo, &dispose, sizeof dispose) != 0;
+    file.close();
+    if (!marked)
+        DeleteFileW(path.c_str());
+    return content;
 }
 
 void Win32Platform::remove_leftover_temporaries()

@@ -119,6 +119,14 @@ public:
     // ---- files ----
     std::optional<std::string> read_file(std::string_view name) const override;
     bool write_file_atomic(std::string_view name, std::string_view bytes) override;
+    FileContent read_file_status(std::string_view name) const override;
+    FileContent take_file(std::string_view name) override;
+
+    // ---- keyboard layouts and input methods ----
+    std::vector<KeyboardLayout> keyboard_layouts(std::size_t at_most) const override;
+    bool is_input_method(KeyboardLayout) const override;
+    std::string input_method_description(KeyboardLayout) const override;
+    bool activate_keyboard_layout(KeyboardLayout, std::uint32_t flags) override;
 
     // ---- clipboard, programs, common dialogs ----
     std::optional<std::string> clipboard_text() override;
