@@ -792,14 +792,18 @@ test_tray_menu() {
 
 # --- the escape menu's notes ----------------------------------------------------------
 
-# Opens the escape menu as the user does (a click away from pop-ups, Esc held)
-# and clicks the note box, so typing goes there.
-open_notes() {
+# Opens the escape menu as the user does (a click away from pop-ups, Esc held).
+open_escape_menu_here() {
     pointer_to "$PX" "$PY"
     xdo click 1 || fail "xdotool click failed"
     probe waitcaption Tescmenu "bold--xxpop" 3 >/dev/null || fail "the release was not taken"
     xdo keydown Escape && sleep 0.3 && xdo keyup Escape || fail "xdotool Escape failed"
     probe waitcaption Tescmenu "--escok" 3 >/dev/null || fail "Esc did not open the escape menu"
+}
+
+# Opens the escape menu and clicks the note box, so typing goes there.
+open_notes() {
+    open_escape_menu_here
     local left top _
     read -r left top _ <<<"$(probe rect Tescmenu)"
     # The note box Edit2 lies at (470, 286) in the menu.
@@ -848,6 +852,40 @@ test_notes_killed() {
         fail "plan.txt is not the first $lines whole notes: $(od -c "$APP_DIR/plan.txt" | tail -3 | tr '\n' ' ')"
 }
 
+# --- the task manager ------------------------------------------------------------------
+
+# notepad_count: how many notepad windows are open.
+notepad_count() { window_list; awk -F'\t' '$1 == "Notepad"' "$TEST_DIR/windows" | wc -l; }
+
+# Three notepads are listed by title in the task manager opened from the escape
+# menu's task-bar strip; F2 on one asks every window of that title to close:
+# the two unchanged ones are gone, the one with unsaved text stays, asking.
+test_task_list_notepads() {
+    start_tarvesk
+    local i
+    for i in 1 2 3; do start_notepad; done
+    for i in $(seq 20); do [ "$(notepad_count)" -ge 3 ] && break; sleep 0.25; done
+    expect_eq "notepads open" "$(notepad_count)" 3
+    # shellcheck disable=SC2086 # coordinates
+    pointer_to $NOTEPAD_AT
+    xdo click 1 && xdo type "unsaved" || fail "xdotool typing into notepad failed"
+    open_escape_menu_here
+    local left top _
+    read -r left top _ <<<"$(probe rect Tescmenu)"
+    # The task-bar strip Panel11 lies at (12, 336), 30 x 5, in the menu.
+    pointer_to $((left + 26)) $((top + 338))
+    probe waitvisible Ttaskform 5 >/dev/null || fail "the task manager did not open from the strip"
+    local titles
+    titles=$(dump_field_within 10 taskform ListBox5 "Notepad" && dump_line "$TEST_DIR/dump.txt" taskform ListBox5)
+    [ "$(grep -o 'Notepad' <<<"$titles" | wc -l)" -eq 3 ] || fail "three notepads not listed: $titles"
+    expect_eq "task manager in front" "$(probe foreground)" Ttaskform
+    xdo key F2 || fail "xdotool F2 failed"
+    for i in $(seq 40); do [ "$(notepad_count)" -le 1 ] && break; sleep 0.25; done
+    sleep 1
+    expect_eq "notepads left after F2" "$(notepad_count)" 1
+    notepad_text_is "unsaved" "the notepad with unsaved text"
+}
+
 # --- runner -----------------------------------------------------------------------------
 
 TESTS=(start no_dll no_setkb input key wheel wheel_modes auto_scroll target_receives mouse_pad sibling startup_completion
@@ -859,6 +897,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/keyboard_pad.sh"
 TESTS+=(keyboard_pad)
 TESTS+=(shell_verbs tray_menu)
 TESTS+=(notes_restart notes_killed)
+TESTS+=(task_list_notepads)
 
 PASSED=0 FAILED=0
 

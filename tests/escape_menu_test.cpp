@@ -243,8 +243,8 @@ TEST_P(CommandRow, HoverHintsAndClickRunsTheTaskCommand)
     start();
     int clicks = 0;
     ui::Control* task_command = app->taskform().control(c.item);
-    if (task_command)
-        task_command->on_click = [&] { ++clicks; };
+    ASSERT_NE(task_command, nullptr) << "the task form has the command";
+    task_command->on_click = [&] { ++clicks; };
     app->taskform().windtitle.set_text("无标题 - 记事本");
     open_menu();
     ui::Control* item = menu().control(c.item);
@@ -252,14 +252,19 @@ TEST_P(CommandRow, HoverHintsAndClickRunsTheTaskCommand)
     hover(*item);
     EXPECT_EQ(menu().Label6.text(), c.hint);
     click(*item);
-    EXPECT_EQ(clicks, task_command ? 1 : 0);
+    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(menu().left() < 0, c.hides_menu);
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, CommandRow,
                          ::testing::Values(CommandCase{"pf1", "关闭--无标题 - 记事本", true},
                                            CommandCase{"pf2", "转到桌面", true},
+                                           CommandCase{"pf3", "转到开始菜单", true},
                                            CommandCase{"pf4", "转到互联网", true},
+                                           CommandCase{"pf5", "转到中天模式", true},
+                                           CommandCase{"pf6", "转到小天模式", true},
+                                           CommandCase{"pf7", "转到大天模式", true},
+                                           CommandCase{"pf8", "进入帮助中心", true},
                                            CommandCase{"srfid", "进入/退出Typamo", false},
                                            CommandCase{"sbid", "进入/退出Glidamo", false},
                                            CommandCase{"pf9", "退出系统", true}),

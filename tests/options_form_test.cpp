@@ -137,6 +137,7 @@ struct SizeCase {
     std::string name;
     std::string control;
     std::string line12;
+    int bar_height; // the status bar's height after the task form's size command
 };
 void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
 
@@ -155,11 +156,12 @@ TEST_P(OptionBarSizes, ClickStoresLinesElevenAndTwelveAndSaves)
     EXPECT_EQ(saved_lines().at(11), "进入窗口--1");
     EXPECT_EQ(saved_lines().at(12), GetParam().line12);
     EXPECT_EQ(app->regform().ListBox2.item(12), GetParam().line12);
+    EXPECT_EQ(app->lifeform().height(), GetParam().bar_height) << "the task form's size command ran";
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, OptionBarSizes,
-    ::testing::Values(SizeCase{"Small", "smallid", "Skarn种类--1"}, SizeCase{"Medium", "midid", "Skarn种类--2"},
-                      SizeCase{"Large", "bigid", "Skarn种类--3"}),
+    ::testing::Values(SizeCase{"Small", "smallid", "Skarn种类--1", 5}, SizeCase{"Medium", "midid", "Skarn种类--2", 32},
+                      SizeCase{"Large", "bigid", "Skarn种类--3", 180}),
     [](const auto& info) { return info.param.name; });
 
 // A missing file: storing line 23 first fills the list with the default lines,

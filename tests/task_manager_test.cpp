@@ -318,6 +318,7 @@ TEST_F(TaskManagerTest, EnterBringsTheChosenWindowForwardAndHidesTheForm)
     add({"上面"});
     open_list();
     EXPECT_TRUE(task().visible());
+    EXPECT_EQ(desk.foreground_window(), task().hwnd()) << "the opened list takes the keys";
     point_at_row(1);
     release_key(vk::kEnter);
     EXPECT_EQ(desk.foreground_window(), low);

@@ -71,6 +71,8 @@ void TaskManager::show_list()
     f.show();
     f.set_topmost(Topmost::Yes);
     app_.escmenu().show();
+    // In front, so Enter and F1-F4 reach the list without a click first.
+    platform_.set_foreground(f.hwnd());
     f.Timer1.set_enabled(true);
     platform_.set_cursor_pos({f.left() + f.ListView1.left() + kListCursorInset, f.top() + f.ListView1.top() + kListCursorInset});
 }
