@@ -177,6 +177,21 @@ TEST_F(Options, StoringIntoAMissingFilePadsWithTheDefaults)
     EXPECT_EQ(saved_lines(), expected);
 }
 
+// A settings file that another program held locked at start loads as an
+// empty list; once the lock is gone, an option click must not write the
+// defaults over the user's lines.
+TEST_F(Options, AFileUnreadableAtStartIsNeverWrittenThatRun)
+{
+    const std::string bytes = crlf(settings_lines());
+    desk.put_file(settings::kFileName, bytes);
+    desk.locked_files.insert(std::string(settings::kFileName));
+    start_with(std::nullopt);
+    desk.locked_files.clear();
+    click(options().cdbl);
+    click(options().smallid);
+    EXPECT_EQ(desk.files().at(std::string(settings::kFileName)), bytes);
+}
+
 struct BadSettingsCase {
     std::string name;
     std::vector<std::string> lines;

@@ -18,6 +18,10 @@ public:
     ui::Button cmdstart;  // the start command: the quick menu and navigation panel created, the bar's first words
 
     ui::Edit fx;          // the navigation page's address (settings line 1), set when the list loads
+    // The settings file was there but could not be read at start (locked,
+    // no access): this run never writes it, so the user's lines are not
+    // replaced by defaults. Set by the settings list's loading.
+    bool settings_unreadable = false;
 
     ui::Timer Timer1; // 30 ms, on from creation: runs the start command once and keeps the browser form parked
 };

@@ -25,8 +25,10 @@ std::size_t key_bytes(std::string_view item)
 void load_runtime_list(App& app)
 {
     Tregform& regform = app.regform();
-    if (const auto bytes = app.platform().read_file(kFileName))
-        regform.ListBox2.set_items(split_lines(*bytes));
+    FileContent file = app.platform().read_file_status(kFileName);
+    regform.settings_unreadable = file.status == FileStatus::Unreadable;
+    if (file.status == FileStatus::Read)
+        regform.ListBox2.set_items(split_lines(file.bytes));
     regform.dy.set_text(value(regform.ListBox2, kScrollStepLine));
     regform.fx.set_text(value(regform.ListBox2, kNavigationLine));
 }
@@ -48,7 +50,10 @@ bool store_line(App& app, std::size_t line, std::string_view item)
     return true;
 }
 
-bool save_runtime_list(App& app) { return save(app.platform(), app.regform().ListBox2.items()); }
+bool save_runtime_list(App& app)
+{
+    return !app.regform().settings_unreadable && save(app.platform(), app.regform().ListBox2.items());
+}
 
 bool save_editable_copy(App& app)
 {

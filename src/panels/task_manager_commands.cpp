@@ -160,11 +160,8 @@ void TaskManager::bar_size(int which)
     park_escape_menu();
     TFormMain& options = app_.FormMain();
     options.select_bar_size(which == 1 ? options.smallid : which == 2 ? options.midid : options.bigid);
-    ui::ListBox& runtime = app_.regform().ListBox2;
-    if (runtime.count() > settings::kBarSizeLine) {
-        runtime.set_item(settings::kBarSizeLine, "Skarn种类--" + std::to_string(which));
-        settings::save(platform_, runtime.items());
-    }
+    if (settings::store_line(app_, settings::kBarSizeLine, "Skarn种类--" + std::to_string(which)))
+        settings::save_runtime_list(app_);
     const bool was_middle = app_.lifeform().height() == kMiddleBarHeight;
     hide_form();
     const ui::Panel& anchor = app_.ombrel().oldrightpos;
