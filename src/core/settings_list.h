@@ -45,7 +45,8 @@ bool save(Platform&, const std::vector<std::string>& items);
 // line n, so the item lands on its own line. True when the list changed.
 bool store_line(App&, std::size_t line, std::string_view item);
 
-// Writes the runtime list to the file. False when the write failed.
+// Writes the runtime list to the file. False when the write failed, and
+// always false in a run whose start found the file there but unreadable.
 bool save_runtime_list(App&);
 
 // What the settings form's "保存" does: the editable copy becomes the runtime
