@@ -4,6 +4,7 @@
 #include "sim_app.h"
 
 #include "board/escmenu.h"
+#include "board/form_main.h"
 #include "board/taskform.h"
 #include "platform/keys.h"
 
@@ -347,6 +348,36 @@ TEST_F(TaskManagerTest, ThePreviewBringsThePointedWindowForwardAndKeepsTheFormOn
     EXPECT_EQ(desk.foreground_window(), low);
     EXPECT_TRUE(task().visible());
     EXPECT_EQ(desk.top_window(), task().hwnd());
+}
+
+// The two switch buttons turn the companions off and on, and read struck out
+// while off, here and on the escape menu; a switch turned back on elsewhere
+// shows unstruck when the list opens again.
+TEST_F(TaskManagerTest, SwitchButtonsStrikeOutWhileTheirCompanionIsOff)
+{
+    ui::Control& escape_twin = *app->escmenu().control("srfid");
+    task().srfid.click();
+    EXPECT_FALSE(app->FormMain().srfbl.checked());
+    EXPECT_FALSE(desk.keyboard_hook_on());
+    EXPECT_TRUE(task().srfid.strike_out());
+    EXPECT_TRUE(escape_twin.strike_out());
+    bool painted_struck = false;
+    for (const PaintItem& item : task().paint_items())
+        painted_struck = painted_struck || (item.strike_out && item.text == task().srfid.text());
+    EXPECT_TRUE(painted_struck);
+
+    task().sbid.click();
+    EXPECT_FALSE(desk.mouse_hook_on());
+    EXPECT_TRUE(task().sbid.strike_out());
+    task().sbid.click();
+    EXPECT_TRUE(desk.mouse_hook_on());
+    EXPECT_FALSE(task().sbid.strike_out());
+
+    app->FormMain().N10.click(); // the tray's restart of the keyboard companion
+    EXPECT_TRUE(app->FormMain().srfbl.checked());
+    open_list();
+    EXPECT_FALSE(task().srfid.strike_out());
+    EXPECT_FALSE(escape_twin.strike_out());
 }
 
 } // namespace

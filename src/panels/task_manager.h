@@ -103,7 +103,9 @@ private:
     void hide_form();
     void cursor_back();
     Hwnd window_behind() const;
-    void strike(ui::Control& own_button, std::string_view escape_button);
+    void strike(ui::Control& own_button, std::string_view escape_button, bool on);
+    // Both switch buttons struck out or not as their switches stand now.
+    void show_switches();
 
     App& app_;
     Platform& platform_;

@@ -67,6 +67,7 @@ void TaskManager::show_list()
         return;
     f.Button1.click();
     f.setlistview.click();
+    show_switches();
     centre(f, kListSize, platform_.screen_size());
     f.show();
     f.set_topmost(Topmost::Yes);
@@ -183,13 +184,22 @@ void TaskManager::show_options()
     platform_.set_cursor_pos({options.left() + options.width() / 2, options.top() + options.height() - kOptionsCursorAbove});
 }
 
-// Struck out while off: switched off when the style was exactly strike-out, on otherwise.
-void TaskManager::strike(ui::Control& own_button, std::string_view escape_button)
+// Struck out while the switch is off, here and on the escape menu's twin. Taken
+// from the switch itself, so a switch turned on elsewhere (the tray's restart
+// items) never leaves the buttons struck out.
+void TaskManager::strike(ui::Control& own_button, std::string_view escape_button, bool on)
 {
-    const bool struck = !own_button.strike_out();
+    const bool struck = !on;
     own_button.set_strike_out(struck);
     if (ui::Control* twin = app_.escmenu().control(escape_button))
         twin->set_strike_out(struck);
+}
+
+void TaskManager::show_switches()
+{
+    const TFormMain& options = app_.FormMain();
+    strike(form().srfid, "srfid", options.srfbl.checked());
+    strike(form().sbid, "sbid", options.sbbl.checked());
 }
 
 void TaskManager::switch_keyboard()
@@ -197,7 +207,7 @@ void TaskManager::switch_keyboard()
     TFormMain& options = app_.FormMain();
     options.srfbl.set_checked(!options.srfbl.checked());
     app_.pyoil().srftt.click();
-    strike(form().srfid, "srfid");
+    show_switches();
 }
 
 void TaskManager::switch_mouse()
@@ -206,7 +216,7 @@ void TaskManager::switch_mouse()
     options.sbbl.set_checked(!options.sbbl.checked());
     app_.pyoil().sbtt.click();
     options.cdbl.set_checked(options.sbbl.checked());
-    strike(form().sbid, "sbid");
+    show_switches();
 }
 
 void TaskManager::open_current_menu()

@@ -66,6 +66,7 @@ struct PaintItem {
     // A program icon (Platform::file_icon) drawn at the left of the rectangle,
     // 16 x 16, with the text after it; 0 for none.
     std::uintptr_t icon = 0;
+    bool strike_out = false; // the text struck through (a switch that is off)
 };
 
 // Events a window of the program receives from its backend. Points are in

@@ -176,6 +176,7 @@ std::vector<PaintItem> Form::paint_items() const
         if (!c->visible() || c->width() <= 0 || c->height() <= 0 || c->kind() == ControlKind::WebView)
             continue;
         PaintItem item{c->bounds(), c->text(), c->color(), c->font_color()};
+        item.strike_out = c->strike_out();
         if (auto* edit = dynamic_cast<const Edit*>(c); edit && edit->password())
             item.text.assign(c->text().size(), '*');
         if (auto* box = dynamic_cast<const Check*>(c); box && c->kind() != ControlKind::MenuItem) {

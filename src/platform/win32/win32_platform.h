@@ -186,6 +186,7 @@ private:
     bool take_tray_message(HWND, UINT message, LPARAM, WindowEvents*);
     void paint(HWND, WindowEvents*);
     const std::wstring& chinese_font_face(HDC);
+    HFONT create_text_font(HDC, bool strike_out);
     void fire_timer(UINT_PTR id);
     LRESULT answer_diagnostics_request(const COPYDATASTRUCT*);
     // A crash between writing a temporary and putting it in place leaves the

@@ -362,6 +362,15 @@ const std::wstring& Win32Platform::chinese_font_face(HDC dc)
     return font_face_;
 }
 
+// A font that has the Chinese characters: asked for by character set, so the
+// font mapper picks what the system has.
+HFONT Win32Platform::create_text_font(HDC dc, bool strike_out)
+{
+    return CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, strike_out ? TRUE : FALSE, GB2312_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       chinese_font_face(dc).c_str());
+}
+
 // BeginPaint erases with the class brush; then the toolkit's controls, each a
 // filled rectangle with its text.
 void Win32Platform::paint(HWND w, WindowEvents* events)
@@ -372,11 +381,8 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         return;
     const std::vector<PaintItem> items = events ? events->paint_items() : std::vector<PaintItem>{};
     SetBkMode(dc, TRANSPARENT);
-    // A font that has the Chinese characters: asked for by character set, so
-    // the font mapper picks what the system has.
-    HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             chinese_font_face(dc).c_str());
+    HFONT font = create_text_font(dc, false);
+    HFONT struck_font = nullptr; // made when a struck-out text is first drawn
     HGDIOBJ old_font = font ? SelectObject(dc, font) : nullptr;
     for (const PaintItem& item : items) {
         RECT r{item.rect.left, item.rect.top, item.rect.right, item.rect.bottom};
@@ -390,6 +396,10 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         }
         if (item.text.empty())
             continue;
+        if (item.strike_out && !struck_font)
+            struck_font = create_text_font(dc, true);
+        if (font)
+            SelectObject(dc, item.strike_out && struck_font ? struck_font : font);
         SetTextColor(dc, item.font_color);
         std::wstring text = widen(item.text);
         const UINT format = text.find(L'\n') == std::wstring::npos ? DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS : DT_TOP;
@@ -399,6 +409,8 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         SelectObject(dc, old_font);
         DeleteObject(font);
     }
+    if (struck_font)
+        DeleteObject(struck_font);
     EndPaint(w, &ps);
 }
 
