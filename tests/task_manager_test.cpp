@@ -350,6 +350,26 @@ TEST_F(TaskManagerTest, ThePreviewBringsThePointedWindowForwardAndKeepsTheFormOn
     EXPECT_EQ(desk.top_window(), task().hwnd());
 }
 
+// A press on the form's bare body (or its "-->" mark) shows it large, centred
+// and topmost, and takes the escape menu off the screen.
+TEST_F(TaskManagerTest, APressOnTheBodyShowsTheFormLarge)
+{
+    app->escmenu().set_bounds(10, 10, 720, 560);
+    task().set_bounds(100, 100, 704, 300);
+    task().show();
+    const Point body{600, 250};
+    ASSERT_EQ(task().control_at(body), nullptr) << "the point lies on no control";
+    desk.user_move({task().left() + body.x, task().top() + body.y});
+    desk.user_button(MouseButton::Left, ButtonAction::Down);
+    desk.user_button(MouseButton::Left, ButtonAction::Up);
+    EXPECT_EQ(task().width(), 704);
+    EXPECT_EQ(task().height(), 504);
+    EXPECT_EQ(task().left(), (1024 - 704) / 2);
+    EXPECT_EQ(task().top(), (768 - 504) / 2);
+    EXPECT_EQ(desk.top_window(), task().hwnd());
+    EXPECT_EQ(app->escmenu().left(), -2000);
+}
+
 // The two switch buttons turn the companions off and on, and read struck out
 // while off, here and on the escape menu; a switch turned back on elsewhere
 // shows unstruck when the list opens again.

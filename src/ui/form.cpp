@@ -103,8 +103,11 @@ void Form::on_button(MouseButton b, ButtonAction a, Point p)
     if (message_filter_ && message_filter_(b, a))
         return;
     Control* c = control_at(p);
-    if (!c)
+    if (!c) {
+        if (a == ButtonAction::Down && on_body_press)
+            on_body_press(b);
         return;
+    }
     if (a == ButtonAction::Down) {
         pressed_ = c;
         c->press(b);

@@ -72,6 +72,8 @@ public:
     std::function<void()> on_close;
     // Every pointer move over the form, after its controls saw it.
     std::function<void(Point)> on_pointer_moved;
+    // A button pressed on the form's own body, where no control lies.
+    std::function<void(MouseButton)> on_body_press;
     // A mouse event on the form's notification-area icon (514 left up, 517 right up).
     std::function<void(std::uint32_t mouse_message)> on_tray;
 

@@ -23,6 +23,7 @@ void Wiring::bind_task_manager(Ttaskform& f)
     f.ListView1.on_key_release = [&t](int vk) { t.key_released(vk); };
     f.ListView1.on_press = [&t](MouseButton b) { t.item_pressed(b); };
     f.Panel17.on_press = [&t](MouseButton b) { t.body_pressed(b); };
+    f.on_body_press = [&t](MouseButton b) { t.body_pressed(b); };
     f.on_pointer_moved = [&t](Point p) { t.pointer_moved(p); };
 
     f.pf1.on_click = [&t] { t.close_behind(); };
