@@ -122,8 +122,9 @@ public:
     bool hook_pad_open() const { return hook_pad_open_; }
 
     // ---- what the windows received ----
-    // Every user key event that went on to the foreground window (of any
-    // program), in order: what the hook kept from the applications is not here.
+    // Every key event, the user's and the program's own, that went on to the
+    // foreground window (of any program), in order: what the hook kept from
+    // the applications is not here.
     struct ReceivedKey {
         Hwnd to = 0;
         int vk = 0;

@@ -253,7 +253,10 @@ void SimDesktop::send_key(int vk, KeyAction a)
     e.vk = vk;
     e.own = true;
     e.injected = true;
+    last_verdict_ = hook::Verdict::Pass;
     feed_hook(e);
+    if (last_verdict_ == hook::Verdict::Pass)
+        received_keys_.push_back({foreground_, vk, a});
 }
 
 void SimDesktop::send_mouse(MouseInput m, int data)
