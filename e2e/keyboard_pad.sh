@@ -63,3 +63,73 @@ test_keyboard_pad() {
     if probe wait TarveskTarget 0 >/dev/null 2>&1; then fail "H did not close the target under the pointer"; fi
     probe wait Notepad 0 >/dev/null 2>&1 || fail "H closed notepad"
 }
+
+# notepad_text_settles TEXT WHAT: notepad's text (lower case) becomes TEXT within 2 s.
+notepad_text_settles() {
+    local text="" _
+    for _ in $(seq 40); do
+        text=$(probe childtext Notepad Edit | tr 'A-Z' 'a-z')
+        [ "$text" = "$1" ] && break
+        sleep 0.05
+    done
+    expect_eq "$2: notepad's text" "$text" "$1"
+}
+
+# With the pad open and notepad in front, the pad's keys never reach notepad:
+# J held moves the pointer and types nothing, O shows the pad, Space clicks the
+# target to the front without typing a space. Once Caps Lock closes the pad,
+# typing reaches notepad again. (Caps Lock toggles the letters' case, so the
+# text is compared in lower case.)
+test_keyboard_pad_keys() {
+    start_tarvesk
+    # The target first: it takes the front as it starts, and notepad then takes it.
+    peer_bg target "$(winpath "$TEST_DIR/target.log")" 60
+    probe wait TarveskTarget 10 || fail "the target window did not appear"
+    sleep 0.5
+    start_notepad
+    local x y
+    read -r x y <<<"$NOTEPAD_AT"
+    [ "$x" -le 180 ] || x=180 # left of the options form that start-up completion shows (640 wide, from 192)
+    [ "$y" -le 600 ] || y=600 # above the target (630 to 760)
+    pointer_to "$x" "$y"
+    # Keys typed while the front changes may go astray: click until notepad
+    # has it, and type again while nothing arrived.
+    local attempt text=""
+    for attempt in 1 2 3; do
+        for _ in $(seq 10); do
+            xdo click 1 sleep 0.3 || fail "xdotool click failed"
+            [ "$(probe foreground)" = Notepad ] && break
+        done
+        xdo sleep 0.5 type ab || fail "xdotool typing failed"
+        for _ in $(seq 40); do
+            text=$(probe childtext Notepad Edit)
+            [ -n "$text" ] && break
+            sleep 0.05
+        done
+        [ -n "$text" ] && break
+    done
+    notepad_text_settles ab "typed before the pad (attempts: $attempt; front $(probe foreground); $(key_history))"
+    expect_eq "notepad in front" "$(probe foreground)" Notepad
+    caps_lock_twice
+    probe waitvisible Tkxm 3 || fail "the pad did not open (Tkxm: $(probe rect Tkxm))"
+    pad_beside "$x" "$y"
+    xdo keydown j sleep 0.2 keyup j || fail "xdotool J failed" # at most 20 ticks: 22 to the edge
+    sleep 0.2
+    local px py
+    eval "$(xdo getmouselocation --shell | sed -n 's/^X=/px=/p; s/^Y=/py=/p')"
+    local moved=$((x - px))
+    [ "$moved" -ge 16 ] || fail "J held 0.2 s moved the pointer $moved px ($(key_history))"
+    notepad_text_settles ab "J held with the pad open"
+    expect_eq "notepad still in front" "$(probe foreground)" Notepad
+    pad_beside 500 700 # over the target
+    xdo sleep 2.2 key space || fail "xdotool space failed"
+    for _ in $(seq 20); do [ "$(probe foreground)" = TarveskTarget ] && break; sleep 0.1; done
+    expect_eq "Space clicked the target to the front" "$(probe foreground)" TarveskTarget
+    notepad_text_settles ab "O and Space with the pad open"
+    xdo keydown Caps_Lock sleep 0.2 keyup Caps_Lock || fail "xdotool Caps Lock failed"
+    for _ in $(seq 20); do [ "$(probe visible Tkxm)" = 0 ] && break; sleep 0.1; done
+    expect_eq "Caps Lock closed the pad" "$(probe visible Tkxm)" 0
+    pointer_to "$x" "$y"
+    xdo click 1 sleep 0.3 type jk || fail "xdotool typing failed"
+    notepad_text_settles abjk "typed after the pad closed"
+}

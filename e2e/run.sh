@@ -894,7 +894,7 @@ TESTS+=(right_quick_pad right_task_form right_auto_notepad)
 TESTS+=(archiver_arguments)
 # shellcheck source=e2e/keyboard_pad.sh
 source "$(dirname "${BASH_SOURCE[0]}")/keyboard_pad.sh"
-TESTS+=(keyboard_pad)
+TESTS+=(keyboard_pad keyboard_pad_keys)
 TESTS+=(shell_verbs tray_menu)
 TESTS+=(notes_restart notes_killed)
 TESTS+=(task_list_notepads)

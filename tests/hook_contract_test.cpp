@@ -12,8 +12,10 @@ namespace {
 class FakeDesk final : public HookDesk {
 public:
     std::string caption;
+    bool pad = false;
     std::vector<std::string> delivered;
     int state_reads = 0;
+    int pad_reads = 0;
 
     std::string state_caption() override
     {
@@ -23,6 +25,11 @@ public:
     void deliver(Cell cell, std::string_view token) override
     {
         delivered.push_back(std::string(cell_class(cell)) + ":" + std::string(token));
+    }
+    bool pad_open() override
+    {
+        ++pad_reads;
+        return pad;
     }
 };
 
@@ -116,20 +123,22 @@ TEST(HookContract, StateCaptionDecidesTheRightButtonAndTokensReachTheirCells)
     }
 }
 
-// The hook pays for a window lookup only where the verdict depends on it.
+// The hook pays for a window lookup only where the verdict depends on it,
+// and reads the pad flag only for keys.
 TEST(HookContract, OnlyRightButtonEventsReadTheState)
 {
     struct Case {
         const char* what;
         RawEvent event;
         int reads;
+        int pad_reads = 0;
     };
     RawEvent wheel;
     wheel.kind = RawKind::Wheel;
     wheel.wheel_delta = 120;
     const Case cases[] = {
-        {"key down", key('A', RawKind::KeyDown), 0},
-        {"key up", key('A', RawKind::KeyUp), 0},
+        {"key down", key('A', RawKind::KeyDown), 0, 1},
+        {"key up", key('A', RawKind::KeyUp), 0, 1},
         {"move", RawEvent{}, 0},
         {"wheel", wheel, 0},
         {"left press", press(RawButton::Left), 0},
@@ -144,6 +153,54 @@ TEST(HookContract, OnlyRightButtonEventsReadTheState)
         desk.caption = "myright";
         handle(tokenizer, c.event, desk);
         EXPECT_EQ(desk.state_reads, c.reads);
+        EXPECT_EQ(desk.pad_reads, c.pad_reads);
+    }
+}
+
+// The pad flag decides the pad keys' verdict; the tokens reach their cell
+// whatever it says.
+TEST(HookContract, PadFlagKeepsThePadsKeysAndTheirTokensStillArrive)
+{
+    struct PadStep {
+        bool pad;
+        RawEvent event;
+        Verdict verdict;
+    };
+    struct PadRow {
+        const char* what;
+        std::vector<PadStep> steps;
+        std::vector<std::string> delivered;
+    };
+    const PadRow rows[] = {
+        {"J with the pad open",
+         {{true, key('J', RawKind::KeyDown), kSuppress}, {true, key('J', RawKind::KeyUp), kSuppress}},
+         {"Tpyoil:key--74"}},
+        {"J with the pad closed",
+         {{false, key('J', RawKind::KeyDown), kPass}, {false, key('J', RawKind::KeyUp), kPass}},
+         {"Tpyoil:key--74"}},
+        {"semicolon with the pad open",
+         {{true, key(186, RawKind::KeyDown), kSuppress}, {true, key(186, RawKind::KeyUp), kSuppress}},
+         {"Tpyoil:old--186..0", "Tpyoil:old--186..2"}},
+        {"Caps Lock closing the pad passes",
+         {{true, key(20, RawKind::KeyDown), kPass}, {false, key(20, RawKind::KeyUp), kPass}},
+         {"Tpyoil:old--20..0", "Tpyoil:old--20up"}},
+        {"the program's own Enter passes and delivers nothing",
+         {{true, own(key(13, RawKind::KeyDown)), kPass}, {true, own(key(13, RawKind::KeyUp)), kPass}},
+         {}},
+        {"buttons pass with the pad open",
+         {{true, press(RawButton::Left), kPass}, {true, release(RawButton::Left), kPass}},
+         {"TvykForm3:down/left//10,20", "Tescmenu:buttonup"}},
+    };
+    for (const PadRow& r : rows) {
+        SCOPED_TRACE(r.what);
+        Tokenizer tokenizer;
+        FakeDesk desk;
+        for (std::size_t i = 0; i < r.steps.size(); ++i) {
+            SCOPED_TRACE("step " + std::to_string(i));
+            desk.pad = r.steps[i].pad;
+            EXPECT_EQ(handle(tokenizer, r.steps[i].event, desk), r.steps[i].verdict);
+        }
+        EXPECT_EQ(desk.delivered, r.delivered);
     }
 }
 

@@ -177,5 +177,114 @@ TEST(Tokenizer, OddKeyCodesGiveAtMostOneKeyTokenEach)
     }
 }
 
+// ---- the keyboard mouse pad keeps its keys from the applications ----
+
+constexpr HookState kPadOpen{false, true};
+constexpr HookState kPadClosed{};
+
+RawEvent injected(RawEvent e)
+{
+    e.injected = true;
+    return e;
+}
+
+// One key's press and release, with the pad open or closed the whole time.
+struct KeptKeyCase {
+    const char* what;
+    int vk;
+    bool pad_open;
+    Verdict verdict; // of the press and of the release
+};
+
+void PrintTo(const KeptKeyCase& c, std::ostream* os) { *os << c.what << (c.pad_open ? ", pad open" : ", pad closed"); }
+
+class KeptKey : public ::testing::TestWithParam<KeptKeyCase> {};
+
+TEST_P(KeptKey, PressAndReleaseShareOneVerdictAndTheTokensDoNotChange)
+{
+    const KeptKeyCase& c = GetParam();
+    const HookState state = c.pad_open ? kPadOpen : kPadClosed;
+    Tokenizer t, reference;
+    for (bool down : {true, true, false}) { // press, auto-repeat, release
+        SCOPED_TRACE(down ? "down" : "up");
+        const Output out = t.feed(key(c.vk, down), state);
+        EXPECT_EQ(out.verdict, c.verdict);
+        EXPECT_EQ(out.deliveries, reference.feed(key(c.vk, down), kPadClosed).deliveries);
+        EXPECT_EQ(t.kept_held(c.vk), down && c.verdict == Verdict::Suppress);
+    }
+}
+
+constexpr auto kKeep = Verdict::Suppress;
+constexpr auto kPass = Verdict::Pass;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeptKey,
+    ::testing::Values(KeptKeyCase{"J", 'J', true, kKeep}, KeptKeyCase{"J", 'J', false, kPass},
+                      KeptKeyCase{"A", 'A', true, kKeep}, KeptKeyCase{"Z", 'Z', true, kKeep},
+                      KeptKeyCase{"N", 'N', true, kKeep}, KeptKeyCase{"Space", 32, true, kKeep},
+                      KeptKeyCase{"Space", 32, false, kPass}, KeptKeyCase{"semicolon", 186, true, kKeep},
+                      KeptKeyCase{"semicolon", 186, false, kPass}, KeptKeyCase{"digit 5", '5', true, kPass},
+                      KeptKeyCase{"Caps Lock", 20, true, kPass}, KeptKeyCase{"Left arrow", 37, true, kPass},
+                      KeptKeyCase{"Down arrow", 40, true, kPass}, KeptKeyCase{"F1", 112, true, kPass},
+                      KeptKeyCase{"left Shift", 160, true, kPass}, KeptKeyCase{"Enter", 13, true, kPass},
+                      KeptKeyCase{"Esc", 27, true, kPass}, KeptKeyCase{"left Ctrl", 162, true, kPass},
+                      KeptKeyCase{"comma", 188, true, kPass}, KeptKeyCase{"'@' below A", 64, true, kPass},
+                      KeptKeyCase{"'[' above Z", 91, true, kPass}));
+
+// A sequence of key events, each with the pad's state when it happens.
+struct PadStep {
+    RawEvent event;
+    bool pad_open;
+    Verdict verdict;
+    bool kept_held_after; // of the event's key
+};
+
+struct PadRow {
+    const char* what;
+    std::vector<PadStep> steps;
+};
+
+TEST(Tokenizer, AReleaseIsKeptOnlyWhenNoPressOfItsHoldPassed)
+{
+    const PadRow rows[] = {
+        {"held across the opening: the application saw it go down, so it sees it go up",
+         {{key('J', true), false, kPass, false}, {key('J', true), true, kKeep, false}, {key('J', false), true, kPass, false}}},
+        {"held across the closing: the next press passes, and so does the release",
+         {{key('J', true), true, kKeep, true}, {key('J', true), false, kPass, false}, {key('J', false), false, kPass, false}}},
+        {"released after the closing without a press between: the release stays kept",
+         {{key('N', true), true, kKeep, true}, {key('N', false), false, kKeep, false}}},
+        {"a release without a press the hook saw passes",
+         {{key('J', false), true, kPass, false}}},
+        {"a new hold after a kept one starts afresh",
+         {{key('J', true), true, kKeep, true}, {key('J', false), true, kKeep, false},
+          {key('J', true), false, kPass, false}, {key('J', false), false, kPass, false},
+          {key('J', true), true, kKeep, true}}},
+        {"keys a program sends pass",
+         {{injected(key('J', true)), true, kPass, false}, {injected(key('J', false)), true, kPass, false},
+          {own(key(32, true)), true, kPass, false}, {own(key(32, false)), true, kPass, false}}},
+        {"one key kept, another passing, at once",
+         {{key('J', true), true, kKeep, true}, {key(37, true), true, kPass, false},
+          {key(37, false), true, kPass, false}, {key('J', false), true, kKeep, false}}},
+    };
+    for (const PadRow& r : rows) {
+        SCOPED_TRACE(r.what);
+        Tokenizer t;
+        for (std::size_t i = 0; i < r.steps.size(); ++i) {
+            SCOPED_TRACE("step " + std::to_string(i));
+            const PadStep& s = r.steps[i];
+            EXPECT_EQ(t.feed(s.event, s.pad_open ? kPadOpen : kPadClosed).verdict, s.verdict);
+            EXPECT_EQ(t.kept_held(s.event.vk), s.kept_held_after);
+        }
+    }
+}
+
+TEST(Tokenizer, InjectedKeysStillGiveTheUsersTokens)
+{
+    // Another program's keys (an on-screen keyboard) are the user's: only the
+    // program's own give no token.
+    EXPECT_EQ(tokens_of({injected(key('J', true)), injected(key(37, true))}, kPadOpen),
+              (std::vector<std::string>{"Tpyoil:key--74", "Tpyoil:old--37..0"}));
+}
+
 } // namespace
 } // namespace tv::hook

@@ -332,6 +332,13 @@ int foreground(const Args&)
     return kOk;
 }
 
+// Whether the system's key state has `vk` down (GetAsyncKeyState): "1" or "0".
+int asynckey(const Args& a)
+{
+    print((GetAsyncKeyState(_wtoi(a[0].c_str())) & 0x8000) != 0 ? "1" : "0");
+    return kOk;
+}
+
 int childtext(const Args& a)
 {
     HWND parent = find(a[0]);
@@ -436,6 +443,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"foreground", 0, 0, foreground},
     {L"trayicon", 2, 2, trayicon},
     {L"post", 4, 4, post},
+    {L"asynckey", 1, 1, asynckey},
 };
 
 } // namespace
@@ -454,7 +462,7 @@ int wmain(int argc, wchar_t** argv)
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
-               "       post CLASS MESSAGE WPARAM LPARAM\n",
+               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK\n",
                stderr);
     return kUsage;
 }

@@ -30,7 +30,7 @@ Tpyoil::Tpyoil(Platform& platform, ui::CellObserver* observer)
       Panel1(*this, "Panel1"), Panel3(*this, "Panel3"), Panel6(*this, "Panel6"), Panel8(*this, "Panel8"),
       Panel9(*this, "Panel9"), ddstr(*this, "ddstr"),
       dispall(*this, "dispall"), Button2(*this, "Button2"), getsrf(*this, "getsrf"), srftt(*this, "srftt"),
-      sbtt(*this, "sbtt"), inputhz(*this, "inputhz"), easydrag(*this, "easydrag"), Button1(*this, "Button1"),
+      sbtt(*this, "sbtt"), padtt(*this, "padtt"), inputhz(*this, "inputhz"), easydrag(*this, "easydrag"), Button1(*this, "Button1"),
       Timer1(*this, "Timer1", 50, false), Timer2(*this, "Timer2", 100, false), ctrlmess(*this, "ctrlmess")
 {
     Image1.show();

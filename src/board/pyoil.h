@@ -43,6 +43,7 @@ public:
     ui::Button getsrf;   // refresh the installed input methods (input-method companion; not bound yet)
     ui::Button srftt;    // switch the keyboard hook by `FormMain.srfbl`
     ui::Button sbtt;     // switch the mouse hook by `FormMain.sbbl`
+    ui::Button padtt;    // tell the input hook whether the key pad is open (`kxm.Timer1` running); the pad clicks it
     ui::Button inputhz;  // input-method companion command; not bound yet
     ui::Button easydrag; // start an easy drag
     ui::Button Button1;  // close the program

@@ -11,11 +11,13 @@ HookState state_from_caption(std::string_view caption)
 
 Verdict handle(Tokenizer& tokenizer, const RawEvent& event, HookDesk& desk)
 {
-    // Only the right button's verdict depends on the state; every other event
-    // spares the hook the window lookup.
+    // Only the right button's verdict depends on the caption; every other
+    // event spares the hook the window lookup.
     HookState state;
     if (event.button == RawButton::Right)
         state = state_from_caption(desk.state_caption());
+    if (event.kind == RawKind::KeyDown || event.kind == RawKind::KeyUp)
+        state.pad_open = desk.pad_open();
     const Output out = tokenizer.feed(event, state);
     for (const Delivery& delivery : out.deliveries)
         desk.deliver(delivery.cell, delivery.token);

@@ -14,6 +14,17 @@
 //                 kRightButtonToApplication, is what the program writes when it
 //                 gives the button back; no window reads as an empty caption).
 //                 Only right-button events read it.
+//   the pad       whether the keyboard mouse pad is open: the program says so
+//                 through the library's entry point SetHookPad(main form, 1 open
+//                 / 0 closed) whenever the pad opens or closes. While it is open
+//                 the tokenizer keeps the user's presses of A-Z, Space and ;
+//                 and their releases from the applications (tokenizer.h); every
+//                 other key, and every key a program sends, passes. Only key
+//                 events read it.
+//   kept keys     a kept key never reaches the system's key state, so the
+//                 program asks the hook whether it is held: HookKeyHeld(vk) is
+//                 the tokenizer's kept_held(vk), and the program's key_down
+//                 is the system's key state or that.
 //   the tokens    the tokenizer's (tokenizer.h): every one is delivered, in order
 //   a delivery    the token becomes the caption of the program's window of the
 //                 cell's class (cell_class); with no such window it is dropped
@@ -40,6 +51,14 @@
 //                                                    removes a slow hook.
 //   simulated     title() of the first window of     set_title() on the first window of
 //   desktop       class "Tinputmode"                 the cell's class, at once
+//
+//   side          the pad flag                       a kept key held
+//   ------------  ---------------------------------  -----------------------------------
+//   wrhk.dll      an atomic the entry point stores   the callback mirrors kept_held() of
+//                 and the callback loads: no         the event's key into atomic bits
+//                 message to the hook thread         that HookKeyHeld loads
+//   simulated     a flag its library's SetHookPad    key_down() asks the tokenizer;
+//   desktop       sets                               a kept key reaches no window
 #pragma once
 
 #include "hook/tokenizer.h"
@@ -64,11 +83,14 @@ public:
     virtual std::string state_caption() = 0;
     // Makes `token` the caption of the window that holds `cell`.
     virtual void deliver(Cell, std::string_view token) = 0;
+    // The keyboard mouse pad is open (the last SetHookPad said 1).
+    virtual bool pad_open() = 0;
 };
 
 HookState state_from_caption(std::string_view caption);
 
-// One event through the hook: reads the state when the event needs it, feeds
+// One event through the hook: reads the state the event needs (the caption for
+// the right button, the pad flag for keys), feeds
 // the tokenizer, delivers every token, and says whether the event goes on to
 // the applications.
 Verdict handle(Tokenizer&, const RawEvent&, HookDesk&);

@@ -20,6 +20,15 @@ bool is_character_key(int vk) { return (vk >= 'A' && vk <= 'Z') || (vk >= '0' &&
 
 Output one(Cell cell, std::string token) { return Output{{Delivery{cell, std::move(token)}}, Verdict::Pass}; }
 
+bool bit(const std::uint32_t (&bits)[8], int vk) { return (bits[vk / 32] & (1u << (vk % 32))) != 0; }
+void set_bit(std::uint32_t (&bits)[8], int vk, bool on)
+{
+    if (on)
+        bits[vk / 32] |= 1u << (vk % 32);
+    else
+        bits[vk / 32] &= ~(1u << (vk % 32));
+}
+
 std::string key_event_token(int vk, int state) { return "old--" + std::to_string(vk) + ".." + std::to_string(state); }
 
 const char* button_name(RawButton b)
@@ -47,19 +56,48 @@ const char* cell_class(Cell cell)
     return "";
 }
 
+bool kept_while_pad_open(int vk) { return (vk >= 'A' && vk <= 'Z') || vk == kSpace || vk == vk::kSemicolon; }
+
 Output Tokenizer::feed(const RawEvent& e, const HookState& state)
 {
     if (e.own)
         return {};
     switch (e.kind) {
-    case RawKind::KeyDown: return key_down(e);
-    case RawKind::KeyUp: return key_up(e);
+    case RawKind::KeyDown:
+    case RawKind::KeyUp: {
+        const Verdict verdict = key_verdict(e, state);
+        Output out = e.kind == RawKind::KeyDown ? key_down(e) : key_up(e);
+        out.verdict = verdict;
+        return out;
+    }
     case RawKind::ButtonDown:
     case RawKind::ButtonUp: return button(e, state);
     case RawKind::Wheel: return notch(e);
     case RawKind::Move: break;
     }
     return {};
+}
+
+bool Tokenizer::kept_held(int vk) const
+{
+    return vk >= 0 && vk < 256 && bit(held_, vk) && !bit(passed_, vk);
+}
+
+// Reads the key's hold before key_down or key_up records the event.
+Verdict Tokenizer::key_verdict(const RawEvent& e, const HookState& state)
+{
+    const int vk = e.vk & 0xFF;
+    if (e.kind == RawKind::KeyUp) {
+        const bool kept = kept_held(vk);
+        set_bit(passed_, vk, false);
+        return kept ? Verdict::Suppress : Verdict::Pass;
+    }
+    if (!bit(held_, vk))
+        set_bit(passed_, vk, false); // a new hold
+    if (state.pad_open && !e.injected && kept_while_pad_open(vk))
+        return Verdict::Suppress;
+    set_bit(passed_, vk, true);
+    return Verdict::Pass;
 }
 
 Output Tokenizer::key_down(const RawEvent& e)

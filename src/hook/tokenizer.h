@@ -45,10 +45,20 @@
 // The Esc token is a latch: it stays in its cell until the main loop's next tick
 // consumes it, so a tap shorter than one tick still counts (hook_contract.h).
 //
-// Pass or suppress: everything passes, except the right button's press and
-// release while the right button belongs to the wheel mode (the caption of
-// `inputmode` is "myright"); the right-button dispatch acts instead of the
-// application's context menu. The release always gets its press's verdict.
+// Pass or keep (suppress): everything passes, except
+//   - the right button's press and release while the right button belongs to
+//     the wheel mode (the caption of `inputmode` is "myright"); the
+//     right-button dispatch acts instead of the application's context menu.
+//     The release always gets its press's verdict;
+//   - while the keyboard mouse pad is open, the user's presses of the pad's
+//     keys (kept_while_pad_open: A-Z, Space, ;) and their releases: the pad
+//     acts on them and the application in front must not type them. Their
+//     tokens are the same as with the pad closed. A program's keys
+//     (`injected`) always pass. A release is kept only when no press of its
+//     hold passed, so an application that saw a key go down also sees it go
+//     up, and a key held across the pad's closing passes from its next press.
+//     While a kept key is down, kept_held() says so: the system's key state
+//     never saw it, and the pad still reads it as held.
 // How the hook reads that state and delivers the tokens: hook_contract.h.
 //
 // The program's own synthetic input (tagged with kOwnInputTag in the event's
@@ -103,24 +113,33 @@ struct RawEvent {
     int x = 0, y = 0;                 // pointer, screen coordinates
     std::uint64_t time_ms = 0;
     bool own = false;                 // carries kOwnInputTag
+    bool injected = false;            // sent by a program (LLKHF_INJECTED); own input is injected too
 };
 
 // What the program publishes for the hook to read.
 struct HookState {
     bool right_button_owned = false; // the caption of `inputmode` is "myright"
+    bool pad_open = false;           // the keyboard mouse pad is open (SetHookPad)
 };
+
+// The keys the hook keeps from the applications while the pad is open.
+bool kept_while_pad_open(int vk);
 
 class Tokenizer {
 public:
     Output feed(const RawEvent&, const HookState&);
+    // `vk` is down and every press of this hold was kept from the applications.
+    bool kept_held(int vk) const;
 
 private:
+    Verdict key_verdict(const RawEvent&, const HookState&);
     Output key_down(const RawEvent&);
     Output key_up(const RawEvent&);
     Output button(const RawEvent&, const HookState&);
     Output notch(const RawEvent&);
 
     std::uint32_t held_[8] = {}; // keys currently down, one bit per code (auto-repeat filter)
+    std::uint32_t passed_[8] = {}; // keys down of which a press reached the applications
     bool lone_ctrl_ = false;       // Ctrl is down and no other key came since
     std::uint64_t last_ctrl_tap_ms_ = 0;
     bool last_ctrl_tap_was_second_ = true;

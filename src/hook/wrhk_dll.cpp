@@ -15,7 +15,9 @@
 // WM_COPYDATA (dwData "TVHS", lpData a UTF-16 path) or reset it ("TVHR").
 //
 // Everything below the entry points lives on the hook thread, except the few
-// values that start it; a DLL keeps its hook state in statics.
+// values that start it and two atomics the program's thread touches: the pad
+// flag (SetHookPad) and the keys the hook keeps held (HookKeyHeld); a DLL
+// keeps its hook state in statics.
 #include "hook/hook_contract.h"
 #include "hook/tokenizer.h"
 #include "platform/win32/hook_token.h"
@@ -24,6 +26,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -78,6 +81,30 @@ tv::hook::Tokenizer g_tokenizer;
 UINT g_token_message = 0;
 HWND g_cell_windows[static_cast<std::size_t>(Cell::SrfForm) + 1] = {}; // one per cell
 HWND g_input_mode_window = nullptr;
+
+// ---- shared with the program's thread ----
+
+// The keyboard mouse pad is open: the callback keeps the pad's keys.
+std::atomic<bool> g_pad_open{false};
+// The keys the hook keeps from the applications while they are held, one bit
+// per code: the system's key state never sees them.
+std::atomic<std::uint32_t> g_kept_keys[8] = {};
+
+void mirror_kept_key(int vk)
+{
+    const int code = vk & 0xFF;
+    const std::uint32_t mask = 1u << (code % 32);
+    if (g_tokenizer.kept_held(code))
+        g_kept_keys[code / 32].fetch_or(mask, std::memory_order_relaxed);
+    else
+        g_kept_keys[code / 32].fetch_and(~mask, std::memory_order_relaxed);
+}
+
+void forget_kept_keys()
+{
+    for (auto& bits : g_kept_keys)
+        bits.store(0, std::memory_order_relaxed);
+}
 
 // The callback's cost over the last kSize events, in performance-counter ticks.
 class CostRing {
@@ -189,6 +216,8 @@ public:
         if (!PostMessageW(target, g_token_message, token.size(), reinterpret_cast<LPARAM>(copy)))
             HeapFree(heap, 0, copy);
     }
+
+    bool pad_open() override { return g_pad_open.load(std::memory_order_relaxed); }
 };
 
 Verdict dispatch(const RawEvent& event)
@@ -226,6 +255,7 @@ bool to_mouse_event(WPARAM message, const MSLLHOOKSTRUCT& m, RawEvent& e)
     e.y = m.pt.y;
     e.time_ms = event_time_ms(m.time);
     e.own = m.dwExtraInfo == tv::hook::kOwnInputTag;
+    e.injected = (m.flags & LLMHF_INJECTED) != 0;
     switch (message) {
     case WM_MOUSEMOVE: e.kind = RawKind::Move; return true;
     case WM_MOUSEWHEEL:
@@ -249,6 +279,7 @@ RawEvent to_key_event(const KBDLLHOOKSTRUCT& k)
     e.vk = static_cast<int>(k.vkCode);
     e.time_ms = event_time_ms(k.time);
     e.own = k.dwExtraInfo == tv::hook::kOwnInputTag;
+    e.injected = (k.flags & LLKHF_INJECTED) != 0;
     return e;
 }
 
@@ -256,8 +287,8 @@ LRESULT pass_on(int code, WPARAM wp, LPARAM lp) { return CallNextHookEx(nullptr,
 
 // Both callbacks: measure the work, remember when the hook last heard an event
 // (for the watchdog), turn the event into tokens, and pass it on unless the
-// tokenizer keeps it from the applications.
-template <class Convert> LRESULT run_hook(int code, WPARAM wp, LPARAM lp, Convert convert)
+// tokenizer keeps it from the applications; `after` sees the handled event.
+template <class Convert, class After> LRESULT run_hook(int code, WPARAM wp, LPARAM lp, Convert convert, After after)
 {
     if (code != HC_ACTION || !lp)
         return pass_on(code, wp, lp);
@@ -266,8 +297,10 @@ template <class Convert> LRESULT run_hook(int code, WPARAM wp, LPARAM lp, Conver
         CostMeter meter;
         g_hooks.last_event_tick = GetTickCount();
         RawEvent event;
-        if (convert(event))
+        if (convert(event)) {
             verdict = dispatch(event);
+            after(event);
+        }
     }
     return verdict == Verdict::Suppress ? 1 : pass_on(code, wp, lp);
 }
@@ -276,7 +309,7 @@ LRESULT CALLBACK mouse_hook(int code, WPARAM wp, LPARAM lp)
 {
     return run_hook(code, wp, lp, [&](RawEvent& event) {
         return to_mouse_event(wp, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lp), event);
-    });
+    }, [](const RawEvent&) {});
 }
 
 LRESULT CALLBACK keyboard_hook(int code, WPARAM wp, LPARAM lp)
@@ -284,7 +317,7 @@ LRESULT CALLBACK keyboard_hook(int code, WPARAM wp, LPARAM lp)
     return run_hook(code, wp, lp, [&](RawEvent& event) {
         event = to_key_event(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp));
         return true;
-    });
+    }, [](const RawEvent& event) { mirror_kept_key(event.vk); });
 }
 
 // ---- switching hooks (on the hook thread) ----
@@ -333,8 +366,11 @@ bool take_switch_request(const MSG& message)
     const bool on = message.wParam != 0;
     if (message.message == kSwitchMouseHook)
         switch_hook(g_hooks.mouse, WH_MOUSE_LL, &mouse_hook, on);
-    else if (message.message == kSwitchKeyboardHook)
+    else if (message.message == kSwitchKeyboardHook) {
         switch_hook(g_hooks.keyboard, WH_KEYBOARD_LL, &keyboard_hook, on);
+        if (!on)
+            forget_kept_keys(); // no release will come through a hook that is off
+    }
     else
         return false;
     SetEvent(g_answered);
@@ -490,6 +526,24 @@ extern "C" BOOL WINAPI SetHookmo(HWND /*main_form*/, int on) { return ask_hook_t
 extern "C" BOOL WINAPI SetHookkb(HWND /*main_form*/, int on, int /*mode*/)
 {
     return ask_hook_thread(kSwitchKeyboardHook, on != 0);
+}
+
+// The keyboard mouse pad opened (1) or closed (0): while it is open the hook
+// keeps the pad's keys from the applications (hook_contract.h). Takes effect
+// from the next event; no message to the hook thread.
+extern "C" BOOL WINAPI SetHookPad(HWND /*main_form*/, int open)
+{
+    g_pad_open.store(open != 0, std::memory_order_relaxed);
+    return TRUE;
+}
+
+// Whether the hook keeps `vk` from the applications and it is held: the
+// system's key state does not show such a key.
+extern "C" BOOL WINAPI HookKeyHeld(int vk)
+{
+    if (vk < 0 || vk >= 256)
+        return FALSE;
+    return (g_kept_keys[vk / 32].load(std::memory_order_relaxed) & (1u << (vk % 32))) != 0 ? TRUE : FALSE;
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, void*)

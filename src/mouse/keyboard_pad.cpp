@@ -194,14 +194,17 @@ void KeyboardPad::refresh()
     pad.show();
 }
 
-void KeyboardPad::close()
+void KeyboardPad::close() { close_keyboard_pad(app_); }
+
+void close_keyboard_pad(App& app)
 {
-    Tkxm& pad = app_.kxm();
+    Tkxm& pad = app.kxm();
     pad.hide();
     pad.Timer1.set_enabled(false);
-    app_.pyoil().Timer1.set_enabled(true);
-    app_.ombrel().Timer1.set_enabled(true);
-    app_.lifeform().Timer1.set_enabled(true);
+    app.pyoil().padtt.click();
+    app.pyoil().Timer1.set_enabled(true);
+    app.ombrel().Timer1.set_enabled(true);
+    app.lifeform().Timer1.set_enabled(true);
 }
 
 // A press not yet acted on lies on top of the history; acting marks it.

@@ -45,6 +45,11 @@ std::string press_token(int vk);
 // `modeform` become "key--cap", which also ends the gesture.
 bool caps_lock_twice(App&);
 void open_keyboard_pad(App&);
+// Hide the pad, stop its timer, start the main loop's, the mode engine's and
+// the status form's timers. Opening and closing tell the input hook
+// (`pyoil.padtt`), which keeps the pad's keys from the applications while the
+// pad is open.
+void close_keyboard_pad(App&);
 
 class KeyboardPad {
 public:
@@ -61,8 +66,7 @@ public:
     void refresh();
     // `kxm.Button1`
     void round_corners();
-    // Hide the pad, stop its timer, start the main loop's, the mode engine's
-    // and the status form's timers.
+    // close_keyboard_pad
     void close();
 
 private:

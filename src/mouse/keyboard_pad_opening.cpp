@@ -85,6 +85,7 @@ void open_keyboard_pad(App& app)
     pad.set_bounds(r.left, r.top, kPadWidth, app.FormMain().N2.checked() ? kPadHeight : 0);
     pad.show();
     pad.Timer1.set_enabled(true);
+    app.pyoil().padtt.click();
 }
 
 void MainLoop::caps_lock_rules()

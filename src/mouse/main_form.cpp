@@ -70,6 +70,7 @@ bool MainForm::load_hook_library()
     if (!set_hook_kb_)
         return fail();
     set_hook_kb_({window, 1, kKeyboardHookMode});
+    set_hook_pad_ = p.entry_point(lib, "SetHookPad");
     return true; // the library stays loaded for the whole run
 }
 
@@ -128,6 +129,13 @@ void MainForm::switch_keyboard_hook()
     if (set_hook_kb_)
         set_hook_kb_({static_cast<std::intptr_t>(app_.pyoil().hwnd()), app_.FormMain().srfbl.checked() ? 1 : 0,
                       kKeyboardHookMode});
+}
+
+// While the key pad is open the hook keeps the pad's keys from the applications.
+void MainForm::tell_hook_pad()
+{
+    if (set_hook_pad_)
+        set_hook_pad_({static_cast<std::intptr_t>(app_.pyoil().hwnd()), app_.kxm().Timer1.enabled() ? 1 : 0});
 }
 
 void MainForm::switch_mouse_hook()

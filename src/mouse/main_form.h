@@ -24,6 +24,7 @@ public:
     void composition_class_chosen();    // `ListBox3`
     void switch_keyboard_hook();    // `srftt`
     void switch_mouse_hook();       // `sbtt`
+    void tell_hook_pad();           // `padtt`
 
 private:
     bool load_hook_library();
@@ -32,6 +33,7 @@ private:
     App& app_;
     EntryPoint set_hook_mo_;
     EntryPoint set_hook_kb_;
+    EntryPoint set_hook_pad_; // optional: a library without it never keeps keys
 };
 
 } // namespace tv

@@ -12,6 +12,7 @@
 #include "core/cell.h"
 #include "core/classify.h"
 #include "core/synthetic_input.h"
+#include "mouse/keyboard_pad.h"
 
 #include <cstdlib>
 
@@ -86,12 +87,7 @@ void ModeEngine::pad_keys_restart_engines()
 {
     if (!platform_.key_down(vk::kCapsLock) && !platform_.key_down('N'))
         return;
-    Tkxm& pad = app_.kxm();
-    pad.hide();
-    pad.Timer1.set_enabled(false);
-    app_.pyoil().Timer1.set_enabled(true);
-    app_.ombrel().Timer1.set_enabled(true);
-    app_.lifeform().Timer1.set_enabled(true);
+    close_keyboard_pad(app_);
 }
 
 // A held left button leaves a rightward movement in the history, so the next

@@ -31,6 +31,7 @@ void Wiring::created(Tpyoil& f)
     f.easydrag.on_click = [this] { start_easy_drag(app_); };
     f.srftt.on_click = [this] { main_form_.switch_keyboard_hook(); };
     f.sbtt.on_click = [this] { main_form_.switch_mouse_hook(); };
+    f.padtt.on_click = [this] { main_form_.tell_hook_pad(); };
     f.Label2.on_click = [this] { main_form_.start_label_clicked(); };
     f.Label4.on_press = f.Label7.on_press = [this](MouseButton) { main_form_.pad_labels_pressed(); };
     f.Image1.on_release = f.Image4.on_release = [this](MouseButton b) { main_form_.picture_released(b); };

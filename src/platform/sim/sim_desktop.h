@@ -114,10 +114,23 @@ public:
     void install_library(std::string name, SimLibrary);
     void remove_library(std::string_view name);
     bool library_loaded(std::string_view name) const;
-    // The simulated wrhk.dll: its entry points switch the tokenizer's feeds.
+    // The simulated wrhk.dll: its entry points switch the tokenizer's feeds
+    // and tell it whether the keyboard mouse pad is open.
     SimLibrary hook_library();
     bool mouse_hook_on() const { return mouse_hook_; }
     bool keyboard_hook_on() const { return keyboard_hook_; }
+    bool hook_pad_open() const { return hook_pad_open_; }
+
+    // ---- what the windows received ----
+    // Every key event, the user's and the program's own, that went on to the
+    // foreground window (of any program), in order: what the hook kept from
+    // the applications is not here.
+    struct ReceivedKey {
+        Hwnd to = 0;
+        int vk = 0;
+        KeyAction action = KeyAction::Down;
+    };
+    const std::vector<ReceivedKey>& received_keys() const { return received_keys_; }
 
     // ---- what the program did ----
     const std::vector<InputRecord>& input_log() const { return input_log_; }
@@ -364,6 +377,7 @@ private:
     void feed_hook(const hook::RawEvent&);
     hook::RawEvent raw(hook::RawKind) const;
     void set_key(int vk, bool down);
+    bool user_key_passes(int vk, KeyAction); // false when the hook kept the key
     void deliver_button(MouseButton, ButtonAction);
     void record(InputRecord);
     bool fire_next_timer(std::uint64_t until);
@@ -392,6 +406,8 @@ private:
     hook::Verdict last_verdict_ = hook::Verdict::Pass;
     bool mouse_hook_ = false;
     bool keyboard_hook_ = false;
+    bool hook_pad_open_ = false;
+    std::vector<ReceivedKey> received_keys_;
 
     std::uint64_t now_ = 0;
     std::map<TimerId, SimTimer> timers_;

@@ -74,6 +74,8 @@ public:
         desktop_.set_title(desktop_.find_window(hook::cell_class(cell)), token);
     }
 
+    bool pad_open() override { return desktop_.hook_pad_open(); }
+
 private:
     SimDesktop& desktop_;
 };
@@ -94,7 +96,14 @@ std::string InputRecord::describe() const
     return text;
 }
 
-bool SimDesktop::key_down(int vk) const { return vk >= 0 && vk < 256 && down_[static_cast<std::size_t>(vk)]; }
+// The system's key state, or a key the hook keeps from the applications and
+// the program asks the hook about (HookKeyHeld).
+bool SimDesktop::key_down(int vk) const
+{
+    if (vk < 0 || vk >= 256)
+        return false;
+    return down_[static_cast<std::size_t>(vk)] || (keyboard_hook_ && tokenizer_.kept_held(vk));
+}
 
 std::array<std::uint8_t, 256> SimDesktop::keyboard_state() const
 {
@@ -188,15 +197,25 @@ void SimDesktop::user_wheel(int delta)
     feed_hook(e);
 }
 
-void SimDesktop::user_key(int vk, KeyAction a)
+// A key the hook keeps reaches neither the system's key state nor any window.
+bool SimDesktop::user_key_passes(int vk, KeyAction a)
 {
-    set_key(vk, a == KeyAction::Down);
     hook::RawEvent e = raw(a == KeyAction::Down ? hook::RawKind::KeyDown : hook::RawKind::KeyUp);
     e.vk = vk;
+    last_verdict_ = hook::Verdict::Pass;
     feed_hook(e);
+    const bool passes = last_verdict_ == hook::Verdict::Pass;
+    if (passes || a == KeyAction::Up)
+        set_key(vk, a == KeyAction::Down);
+    if (!passes)
+        return false;
+    received_keys_.push_back({foreground_, vk, a});
     if (Window* w = find(foreground_); w && w->events)
         w->events->on_key(vk, a);
+    return true;
 }
+
+void SimDesktop::user_key(int vk, KeyAction a) { user_key_passes(vk, a); }
 
 void SimDesktop::user_type(std::string_view text)
 {
@@ -204,8 +223,8 @@ void SimDesktop::user_type(std::string_view text)
         const std::size_t length = static_cast<unsigned char>(text[i]) >= 0x81 && i + 1 < text.size() ? 2 : 1;
         const std::string_view character = text.substr(i, length);
         const int vk = character == "\b" ? 8 : length == 1 ? std::toupper(static_cast<unsigned char>(character[0])) : 229;
-        user_key(vk, KeyAction::Down);
-        if (Window* w = find(foreground_); w && w->events)
+        const bool passes = user_key_passes(vk, KeyAction::Down);
+        if (Window* w = find(foreground_); passes && w && w->events)
             w->events->on_char(character);
         user_key(vk, KeyAction::Up);
         i += length;
@@ -233,7 +252,11 @@ void SimDesktop::send_key(int vk, KeyAction a)
     hook::RawEvent e = raw(a == KeyAction::Down ? hook::RawKind::KeyDown : hook::RawKind::KeyUp);
     e.vk = vk;
     e.own = true;
+    e.injected = true;
+    last_verdict_ = hook::Verdict::Pass;
     feed_hook(e);
+    if (last_verdict_ == hook::Verdict::Pass)
+        received_keys_.push_back({foreground_, vk, a});
 }
 
 void SimDesktop::send_mouse(MouseInput m, int data)
@@ -245,6 +268,7 @@ void SimDesktop::send_mouse(MouseInput m, int data)
     record(r);
     hook::RawEvent e = raw(hook::RawKind::Move);
     e.own = true;
+    e.injected = true;
     auto button = [&](MouseButton b, ButtonAction a) {
         set_key(button_vk(b), a == ButtonAction::Down);
         e.kind = a == ButtonAction::Down ? hook::RawKind::ButtonDown : hook::RawKind::ButtonUp;
@@ -281,6 +305,7 @@ void SimDesktop::move_cursor_by(int dx, int dy)
     set_cursor_pos({cursor_.x + dx, cursor_.y + dy});
     hook::RawEvent e = raw(hook::RawKind::Move);
     e.own = true;
+    e.injected = true;
     feed_hook(e);
     if (Window* w = find(own_window_at(cursor_))) {
         const Point o = origin(own_window_at(cursor_));

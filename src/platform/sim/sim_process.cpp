@@ -39,6 +39,9 @@ SimLibrary SimDesktop::hook_library()
     lib.entries["SetHookkb"] = [this](const std::vector<std::intptr_t>& args) {
         keyboard_hook_ = args.size() > 1 && args[1] != 0;
     };
+    lib.entries["SetHookPad"] = [this](const std::vector<std::intptr_t>& args) {
+        hook_pad_open_ = args.size() > 1 && args[1] != 0;
+    };
     return lib;
 }
 

@@ -10,6 +10,27 @@ namespace {
 
 bool is_key_code(int vk) { return vk > 0 && vk < 256; }
 
+using HookKeyHeldEntry = BOOL(WINAPI*)(int);
+
+// The input hook keeps some keys from the applications (the keyboard mouse
+// pad's, while it is open), and the system's key state then never shows them:
+// the loaded wrhk.dll says whether such a key is held. Its entry point is
+// looked up once the library is loaded; the library stays for the whole run,
+// and one without the entry point keeps no keys.
+bool hook_keeps_held(int vk)
+{
+    static HookKeyHeldEntry entry = nullptr;
+    static bool looked_up = false;
+    if (!looked_up) {
+        HMODULE hook = GetModuleHandleW(L"wrhk.dll");
+        if (!hook)
+            return false;
+        entry = reinterpret_cast<HookKeyHeldEntry>(reinterpret_cast<void*>(GetProcAddress(hook, "HookKeyHeld")));
+        looked_up = true;
+    }
+    return entry && entry(vk) != FALSE;
+}
+
 } // namespace
 
 Point Win32Platform::cursor_pos() const
@@ -24,7 +45,7 @@ void Win32Platform::set_cursor_pos(Point p) { SetCursorPos(p.x, p.y); }
 
 bool Win32Platform::key_down(int vk) const
 {
-    return is_key_code(vk) && (GetAsyncKeyState(vk) & 0x8000) != 0;
+    return is_key_code(vk) && ((GetAsyncKeyState(vk) & 0x8000) != 0 || hook_keeps_held(vk));
 }
 
 std::array<std::uint8_t, 256> Win32Platform::keyboard_state() const
