@@ -3,7 +3,7 @@
 // reads them as held and acts on them, and the keys the pad sends (arrows,
 // Enter) still arrive. Once the pad closes, every key reaches the
 // application again.
-#include "wheel_sim.h"
+#include "keyboard_pad_sim.h"
 
 #include "board/kxm.h"
 #include "board/pyoil.h"
@@ -14,23 +14,13 @@
 namespace tv::test {
 namespace {
 
-class PadKeysApp : public WheelApp {
+class PadKeysApp : public KeyboardPadSim {
 protected:
     void SetUp() override { start_program(); }
 
-    void tap(int vk, int held_ms = 60)
-    {
-        desk.user_key(vk, KeyAction::Down);
-        desk.advance(held_ms);
-        desk.user_key(vk, KeyAction::Up);
-        desk.advance(60);
-    }
-
     void open_pad()
     {
-        tap(vk::kCapsLock);
-        tap(vk::kCapsLock);
-        ASSERT_TRUE(app->kxm().Timer1.enabled());
+        KeyboardPadSim::open_pad();
         ASSERT_TRUE(desk.hook_pad_open());
         app->kxm().set_bounds(500, 400, app->kxm().width(), app->kxm().height());
         desk.set_cursor_pos({468, 368});

@@ -3,7 +3,7 @@
 // edges, the fine keys giving way to an open menu); typed keys act once each;
 // Y starts a drag that Space ends; unticking "显示键盘控制中心" keeps it
 // working invisibly; the rounded corners and the guard timer.
-#include "wheel_sim.h"
+#include "keyboard_pad_sim.h"
 
 #include "board/form_main.h"
 #include "board/inputmode.h"
@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kCommandFile = "C:\\Tarvesk\\function.txt";
 const Rect kCentred = Rect::from_size((1024 - 284) / 2, (768 - 173) / 2, 284, 173);
 
-class KeyboardPadApp : public WheelApp {
+class KeyboardPadApp : public KeyboardPadSim {
 protected:
     void SetUp() override
     {
@@ -33,20 +33,10 @@ protected:
         desk.clear_input_log();
     }
 
-    void tap(int vk, int held_ms = 60)
-    {
-        desk.user_key(vk, KeyAction::Down);
-        desk.advance(held_ms);
-        desk.user_key(vk, KeyAction::Up);
-        desk.advance(60);
-    }
-
     void open_pad()
     {
-        tap(vk::kCapsLock);
-        tap(vk::kCapsLock);
+        KeyboardPadSim::open_pad();
         ASSERT_TRUE(pad().visible());
-        ASSERT_TRUE(pad().Timer1.enabled());
     }
 
     // The pad's top-left corner at `p`, the pointer beside it.

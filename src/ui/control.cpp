@@ -3,6 +3,22 @@
 #include "ui/form.h"
 
 namespace tv::ui {
+namespace {
+
+// Removes row i of a list and forgets the selection when it no longer points
+// at a row; false when there is no row i.
+template <typename Rows>
+bool erase_row(Rows& rows, int& selected, std::size_t i)
+{
+    if (i >= rows.size())
+        return false;
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(i));
+    if (selected >= static_cast<int>(rows.size()))
+        selected = -1;
+    return true;
+}
+
+} // namespace
 
 const char* kind_name(ControlKind kind)
 {
@@ -179,12 +195,8 @@ void ListBox::add(std::string_view value) { insert(items_.size(), value); }
 
 void ListBox::remove(std::size_t i)
 {
-    if (i >= items_.size())
-        return;
-    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
-    if (item_index_ >= static_cast<int>(items_.size()))
-        item_index_ = -1;
-    changed();
+    if (erase_row(items_, item_index_, i))
+        changed();
 }
 
 void ListBox::clear() { truncate(0); }
@@ -238,12 +250,8 @@ void ListView::set_item(std::size_t i, ListViewItem item)
 
 void ListView::remove(std::size_t i)
 {
-    if (i >= items_.size())
-        return;
-    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
-    if (item_index_ >= static_cast<int>(items_.size()))
-        item_index_ = -1;
-    changed();
+    if (erase_row(items_, item_index_, i))
+        changed();
 }
 
 void ListView::clear()
