@@ -869,6 +869,8 @@ test_task_list_notepads() {
     # shellcheck disable=SC2086 # coordinates
     pointer_to $NOTEPAD_AT
     xdo click 1 && xdo type "unsaved" || fail "xdotool typing into notepad failed"
+    for i in $(seq 40); do [ "$(probe childtext Notepad Edit)" = unsaved ] && break; sleep 0.1; done
+    notepad_text_is "unsaved" "typed before the task manager"
     open_escape_menu_here
     local left top _
     read -r left top _ <<<"$(probe rect Tescmenu)"
