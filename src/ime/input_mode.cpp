@@ -1,0 +1,125 @@
+#include "ime/input_mode.h"
+
+#include "board/inputmode.h"
+#include "board/kxm.h"
+#include "board/kxmm.h"
+#include "board/lifeform.h"
+#include "core/cell.h"
+#include "core/synthetic_input.h"
+#include "ime/ime_table.h"
+
+namespace tv {
+namespace {
+
+constexpr std::string_view kEnglish = "英文";
+constexpr std::string_view kInputMethodWord = "输入法";
+constexpr std::string_view kFound = "find";
+constexpr std::string_view kNotFound = "xx find";
+constexpr std::string_view kCandidateClass = "ImeCandiPHON";
+constexpr std::size_t kDefaultClassItem = 7; // "ImeCompPHON"
+constexpr int kPasteKey = 86;                // V
+
+// Text files hold no NUL byte: a file with one is something else, kept as it is.
+bool is_text(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos; }
+
+} // namespace
+
+std::string InputMode::table_path() const { return app_.platform().program_folder() + ime::kTableFile; }
+
+void InputMode::load_table()
+{
+    Tinputmode& f = app_.inputmode();
+    f.Panel5.set_text(f.ListBox6.item(kDefaultClassItem));
+    const FileContent file = app_.platform().read_file_status(table_path());
+    if (file.status == FileStatus::Absent)
+        return;
+    if (file.status == FileStatus::Unreadable || !is_text(file.bytes)) {
+        table_writable_ = false;
+        return;
+    }
+    f.ListBox5.set_items(ime::table_from_file(file.bytes));
+}
+
+bool InputMode::save_table(const std::vector<std::string>& items)
+{
+    if (!table_writable_)
+        return false;
+    return app_.platform().write_file_atomic(table_path(), ime::file_text(items));
+}
+
+void InputMode::identify()
+{
+    if (paste_gesture())
+        return;
+    bring_up_candidates();
+    Tinputmode& f = app_.inputmode();
+    Platform& p = app_.platform();
+    f.ListBox1.clear();
+    const KeyboardLayout layout = p.window_keyboard_layout(p.foreground_window());
+    f.Panel1.set_text(std::to_string(layout));
+    if (p.is_input_method(layout)) {
+        show_input_method(layout);
+    } else {
+        f.ListBox1.add(kEnglish);
+        app_.kxm().set_caption(kNotFound);
+    }
+    if (!cell::contains(f.ListBox1.item(0), kInputMethodWord)) {
+        app_.kxm().set_caption(kNotFound);
+        app_.lifeform().srfboard.hide();
+    }
+    app_.kxmm().set_caption(app_.kxm().Panel7.text());
+}
+
+// Newest first "old--mvok", two Alt tokens, "old--mvok": the user tapped Alt
+// around a move; what was copied is pasted where the pointer is.
+bool InputMode::paste_gesture()
+{
+    Tinputmode& f = app_.inputmode();
+    const ui::ListBox& mirror = f.ListBox4;
+    if (mirror.item(0) != "old--mvok" || !cell::starts_with(mirror.item(1), "old--18") ||
+        !cell::starts_with(mirror.item(2), "old--18") || mirror.item(3) != "old--mvok")
+        return false;
+    // The mirror follows the history: both take the marks.
+    for (ui::ListBox* list : {&app_.kxm().ListBox1, &f.ListBox4}) {
+        list->set_item(0, "cvok");
+        list->insert(0, "91ok");
+    }
+    Platform& p = app_.platform();
+    input::ctrl_plus(p, kPasteKey);
+    input::click(p, MouseButton::Left);
+    return true;
+}
+
+void InputMode::bring_up_candidates()
+{
+    Platform& p = app_.platform();
+    if (const Hwnd candidates = p.find_window(kCandidateClass))
+        p.set_foreground(candidates);
+}
+
+void InputMode::show_input_method(KeyboardLayout layout)
+{
+    Tinputmode& f = app_.inputmode();
+    app_.kxm().set_caption(kFound);
+    const std::string description =
+        ime::cut_bytes(app_.platform().input_method_description(layout), kDescriptionBytes);
+    f.ListBox1.add(description);
+    f.Panel6.set_text(description);
+    if (auto piece = ime::class_for(description, f.ListBox5.items()))
+        f.Panel5.set_text(*piece);
+    if (!f.Edit2.text().empty())
+        f.Panel5.set_text(f.Edit2.text());
+}
+
+void InputMode::class_pressed()
+{
+    Tinputmode& f = app_.inputmode();
+    const int index = (f.pointer().y - f.ListBox6.top()) / Tinputmode::kItemHeight;
+    if (f.pointer().y < f.ListBox6.top() || index >= static_cast<int>(f.ListBox6.count()))
+        return;
+    f.ListBox6.select(index);
+    f.Panel5.set_text(f.ListBox6.item(static_cast<std::size_t>(index)));
+    f.imetip.set_text("searchime");
+}
+
+} // namespace tv
