@@ -54,13 +54,12 @@ void InputMode::identify()
     bring_up_candidates();
     Tinputmode& f = app_.inputmode();
     Platform& p = app_.platform();
-    f.ListBox1.clear();
     const KeyboardLayout layout = p.window_keyboard_layout(p.foreground_window());
     f.Panel1.set_text(std::to_string(layout));
     if (p.is_input_method(layout)) {
         show_input_method(layout);
     } else {
-        f.ListBox1.add(kEnglish);
+        f.ListBox1.set_items({std::string(kEnglish)});
         app_.kxm().set_caption(kNotFound);
     }
     if (!cell::contains(f.ListBox1.item(0), kInputMethodWord)) {
@@ -103,7 +102,7 @@ void InputMode::show_input_method(KeyboardLayout layout)
     app_.kxm().set_caption(kFound);
     const std::string description =
         ime::cut_bytes(app_.platform().input_method_description(layout), kDescriptionBytes);
-    f.ListBox1.add(description);
+    f.ListBox1.set_items({description});
     f.Panel6.set_text(description);
     if (auto piece = ime::class_for(description, f.ListBox5.items()))
         f.Panel5.set_text(*piece);
