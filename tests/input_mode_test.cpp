@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         IdentifyCase{"pinyin3_from_table", kPinyin3, "x", "", {}, "微软拼音输入法 3.0 版", "微软拼音输入法 3.0 版", "MSPY Component", "find", false},
         IdentifyCase{"pinyin2_from_table", kPinyin2, "x", "", {}, "微软拼音输入法 2.0 版", "微软拼音输入法 2.0 版", "CompPINTLGNT", "find", false},
         IdentifyCase{"english", kEnglishLayout, "x", "", {}, "英文", "", "ImeCompPHON", "xx find", true},
+        IdentifyCase{"layout_never_installed", 0x12345678, "x", "", {}, "英文", "", "ImeCompPHON", "xx find", true},
         IdentifyCase{"no_window_in_front", 0, "x", "", {}, "英文", "", "ImeCompPHON", "xx find", true},
         IdentifyCase{"unknown_method_keeps_class", kOther, "某某输入法", "", {}, "某某输入法", "某某输入法", "ImeCompPHON", "find", false},
         IdentifyCase{"override_for_every_method", kPinyin3, "x", "MyComp", {}, "微软拼音输入法 3.0 版", "微软拼音输入法 3.0 版", "MyComp", "find", false},
