@@ -238,7 +238,7 @@ TEST_F(Picker, OddDescriptionsAndModules)
 }
 
 // The main loop on "key--show ime": the picker at the bottom right, in front,
-// taking the arrow keys the user types.
+// taking the arrow keys the user types; Esc or its close box closes it.
 TEST_F(Picker, MainLoopOpensThePickerInFront)
 {
     install_usual();
@@ -263,6 +263,19 @@ TEST_F(Picker, MainLoopOpensThePickerInFront)
     desk.user_key(vk::kSpace, KeyAction::Down);
     desk.user_key(vk::kSpace, KeyAction::Up);
     EXPECT_EQ(activated(), std::vector<KeyboardLayout>{kUnispim});
+
+    desk.user_key(vk::kEscape, KeyAction::Down);
+    desk.user_key(vk::kEscape, KeyAction::Up);
+    EXPECT_FALSE(desk.is_visible(picker().hwnd())) << "Esc in the list closes the picker";
+    set_caption("Tpyoil", "key--show ime");
+    desk.advance(50);
+    ASSERT_TRUE(desk.is_visible(picker().hwnd())) << "and the request opens it again";
+    const Rect box = picker().closebox.bounds();
+    desk.user_move({placed.left + box.left + 4, placed.top + box.top + 4});
+    desk.user_button(MouseButton::Left, ButtonAction::Down);
+    desk.user_button(MouseButton::Left, ButtonAction::Up);
+    EXPECT_FALSE(desk.is_visible(picker().hwnd())) << "a click on the close box closes it";
+    EXPECT_EQ(activated(), std::vector<KeyboardLayout>{kUnispim}) << "closing switches nothing";
 
     set_caption("Tpyoil", "key--show imex");
     desk.advance(50);

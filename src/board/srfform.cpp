@@ -15,14 +15,17 @@ TsrfForm::TsrfForm(Platform& platform, ui::CellObserver* observer)
       Panel1(*this, "Panel1"),
       Panel3(*this, "Panel3"),
       oldp(*this, "oldp"),
-      Timer1(*this, "Timer1", 100, false)
+      Timer1(*this, "Timer1", 100, false),
+      closebox(*this, "closebox", "×")
 {
     Panel1.set_bounds(4, 2, 40, 18);
     Panel1.show();
-    Panel3.set_bounds(48, 2, kWidth - 52, 18);
+    Panel3.set_bounds(48, 2, kWidth - 74, 18);
     Panel3.show();
     ListView1.set_bounds(4, 24, kWidth - 8, ui::ListView::kRowHeight * 25);
     ListView1.show();
+    closebox.set_bounds(kWidth - 22, 2, 18, 18);
+    closebox.show();
 }
 
 } // namespace tv

@@ -6,7 +6,7 @@
 // The picker lists the installed input methods with their icons; the arrow
 // keys and Space, or a press on an entry, switch the keyboard layout. It is
 // created parked, lists at once and takes the icons 100 ms later; the main
-// loop shows it on "key--show ime"; the user closes it by its frame.
+// loop shows it on "key--show ime"; the user closes it by its close box or Esc.
 #pragma once
 
 #include "ui/form.h"
@@ -30,6 +30,9 @@ public:
     // as it opens the picker: where the user was typing.
     ui::Panel oldp;
     ui::Timer Timer1; // 100 ms after listing, once: the icons
+    // The forms' windows have no frame, so the picker carries its own close
+    // box at the top right; a click on it hides the picker.
+    ui::Label closebox;
 
     static constexpr int kWidth = 300;
     static constexpr int kHeight = 480;

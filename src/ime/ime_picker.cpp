@@ -88,6 +88,8 @@ void ImePicker::key_released(int vk)
     const int last = count() - 1;
     if (vk == vk::kSpace) {
         switch_to(form().ListView1.item_index());
+    } else if (vk == vk::kEscape) {
+        close();
     } else if (vk == vk::kUp && arrow_down_ == vk && index_at_arrow_ == 0 && last >= 0) {
         select(last);
     } else if (vk == vk::kDown && arrow_down_ == vk && index_at_arrow_ == last && last >= 0) {
@@ -98,6 +100,8 @@ void ImePicker::key_released(int vk)
     if (vk == arrow_down_)
         arrow_down_ = 0;
 }
+
+void ImePicker::close() { form().hide(); }
 
 void ImePicker::entry_pressed()
 {

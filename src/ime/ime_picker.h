@@ -30,6 +30,8 @@ public:
     // up; Space coming up switches to the selected entry.
     void key_down(int vk);
     void key_released(int vk);
+    // The close box, or Esc coming up in the list view: the picker goes away.
+    void close();
     // A press on an entry of the list view or of the description list.
     void entry_pressed();
     void description_pressed();

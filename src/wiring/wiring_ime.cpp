@@ -31,6 +31,7 @@ void Wiring::created(TsrfForm& f)
     f.ListView1.on_key_release = [&p](int vk) { p.key_released(vk); };
     f.ListView1.on_press = [&p](MouseButton) { p.entry_pressed(); };
     f.ListBox4.on_press = [&p](MouseButton) { p.description_pressed(); };
+    f.closebox.on_click = [&p] { p.close(); };
     p.list();
 }
 
