@@ -9,7 +9,8 @@ IME_PICKER_RECT="714 238 1014 718"
 # layout's handle is in `inputmode.Panel1`. "key--show ime" in the keyboard-event
 # cell (what the hook writes for the picker's gesture) shows the picker at the
 # bottom right, in front, answered "key--imeok"; it lists the input methods Wine
-# reports. Wine's layouts and their kind are logged in the test's output.
+# reports, and its close box hides it. Wine's layouts and their kind are logged
+# in the test's output.
 test_ime_picker() {
     start_tarvesk
     local dump="$TEST_DIR/dump.txt" line listed_count identified
@@ -35,6 +36,11 @@ test_ime_picker() {
     echo "descriptions: $line"
     listed_count=$(grep -o '"[^"]*":-\?[0-9]*' <<<"$(dump_line "$dump" srfForm ListView1)" | wc -l)
     echo "entries: $listed_count"
+    # The close box at the picker's top right (the forms have no frame) hides it.
+    xdo mousemove 1001 249 click 1 || fail "xdotool click failed"
+    local i
+    for i in $(seq 12); do [ "$(probe visible TsrfForm)" = 0 ] && break; sleep 0.25; done
+    expect_eq "picker visible after its close box" "$(probe visible TsrfForm)" 0
     # An input method identified in front is an installed one: the picker lists it.
     if [ "$identified" != '"英文"' ]; then
         [[ "$(dump_line "$dump" srfForm ListView1)" == *"[$identified:"* || "$(dump_line "$dump" srfForm ListView1)" == *",$identified:"* ]] ||
