@@ -19,6 +19,15 @@ constexpr std::string_view kCandidateClass = "ImeCandiPHON";
 constexpr std::size_t kDefaultClassItem = 7; // "ImeCompPHON"
 constexpr int kPasteKey = 86;                // V
 
+// The identification rewrites the same captions every 100 ms: a window's title
+// is set only when it changes, so the windows of the pad and the quick menu are
+// not disturbed ten times a second.
+void set_caption(ui::Form& form, std::string_view text)
+{
+    if (form.caption() != text)
+        form.set_caption(text);
+}
+
 // Text files hold no NUL byte: a file with one is something else, kept as it is.
 bool is_text(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos; }
 
@@ -56,17 +65,19 @@ void InputMode::identify()
     Platform& p = app_.platform();
     const KeyboardLayout layout = p.window_keyboard_layout(p.foreground_window());
     f.Panel1.set_text(std::to_string(layout));
-    if (p.is_input_method(layout)) {
-        show_input_method(layout);
+    learn(layout);
+    if (known_.input_method) {
+        show_input_method();
     } else {
         f.ListBox1.set_items({std::string(kEnglish)});
-        app_.kxm().set_caption(kNotFound);
+        set_caption(app_.kxm(), kNotFound);
     }
     if (!cell::contains(f.ListBox1.item(0), kInputMethodWord)) {
-        app_.kxm().set_caption(kNotFound);
-        app_.lifeform().srfboard.hide();
+        set_caption(app_.kxm(), kNotFound);
+        if (app_.lifeform().srfboard.visible())
+            app_.lifeform().srfboard.hide();
     }
-    app_.kxmm().set_caption(app_.kxm().Panel7.text());
+    set_caption(app_.kxmm(), app_.kxm().Panel7.text());
 }
 
 // Newest first "old--mvok", two Alt tokens, "old--mvok": the user tapped Alt
@@ -96,12 +107,23 @@ void InputMode::bring_up_candidates()
         p.set_foreground(candidates);
 }
 
-void InputMode::show_input_method(KeyboardLayout layout)
+// A layout's kind and description do not change while it is installed: the
+// input-method calls, slow on some systems, are made once per layout in front.
+void InputMode::learn(KeyboardLayout layout)
+{
+    if (known_.asked && known_.layout == layout)
+        return;
+    Platform& p = app_.platform();
+    known_ = {true, layout, p.is_input_method(layout), {}};
+    if (known_.input_method)
+        known_.description = ime::cut_bytes(p.input_method_description(layout), kDescriptionBytes);
+}
+
+void InputMode::show_input_method()
 {
     Tinputmode& f = app_.inputmode();
-    app_.kxm().set_caption(kFound);
-    const std::string description =
-        ime::cut_bytes(app_.platform().input_method_description(layout), kDescriptionBytes);
+    set_caption(app_.kxm(), kFound);
+    const std::string& description = known_.description;
     f.ListBox1.set_items({description});
     f.Panel6.set_text(description);
     if (auto piece = ime::class_for(description, f.ListBox5.items()))

@@ -37,10 +37,20 @@ public:
 private:
     bool paste_gesture();
     void bring_up_candidates();
-    void show_input_method(KeyboardLayout);
+    void learn(KeyboardLayout);
+    void show_input_method();
+
+    // The layout last seen in front, and what the system said of it.
+    struct KnownLayout {
+        bool asked = false;
+        KeyboardLayout layout = 0;
+        bool input_method = false;
+        std::string description; // cut to kDescriptionBytes
+    };
 
     App& app_;
     bool table_writable_ = true;
+    KnownLayout known_;
 };
 
 } // namespace tv
