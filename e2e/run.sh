@@ -900,6 +900,9 @@ TESTS+=(keyboard_pad keyboard_pad_keys)
 TESTS+=(shell_verbs tray_menu)
 TESTS+=(notes_restart notes_killed)
 TESTS+=(task_list_notepads)
+# shellcheck source=e2e/ime_picker.sh
+source "$(dirname "${BASH_SOURCE[0]}")/ime_picker.sh"
+TESTS+=(ime_picker ime_table)
 
 PASSED=0 FAILED=0
 

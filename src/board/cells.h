@@ -8,6 +8,7 @@
 #include "hook/hook_contract.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -121,6 +122,15 @@ inline constexpr std::size_t kQuickRightLine = 22; // "快速右键--1"
 inline constexpr std::size_t kQuickMenuLine = 23;  // "快速菜单--1"
 
 } // namespace tv::settings
+
+namespace tv::layouts {
+
+// The installed keyboard layouts the input-method lists look at (the picker
+// and the right quick menu), and how a chosen one is activated: KLF_REORDER.
+inline constexpr std::size_t kMostExamined = 25;
+inline constexpr std::uint32_t kActivateReorder = 8;
+
+} // namespace tv::layouts
 
 namespace tv {
 

@@ -23,9 +23,9 @@ public:
     void still_tick();
 
 private:
-    // The input-method companion and the edit keyboard act here; none is built yet.
+    // The input-method companion and the edit keyboard act here; of these only the picker opens so far.
     void ime_anchor_follows_space() {}         // Space held: the input-method window's anchor follows it
-    void open_picker() {}                      // "key--show ime": the input-method picker opens
+    void open_picker();                        // "key--show ime": the input-method picker opens (main_loop_picker.cpp)
     void blind_state_reset() {}                // the blind selection's reset and the selection bar text
     void edit_keyboard_rules() {}              // before the key history takes the keyboard cell
     void continuous_selection_rules() {}       // after it

@@ -350,6 +350,9 @@ public:
     // The caller gives it back with free_icon.
     virtual std::uintptr_t file_icon(std::string_view /*path*/) { return 0; }
     virtual void free_icon(std::uintptr_t /*icon*/) {}
+    // Icon number `index` inside a program, library or icon file (ExtractIcon);
+    // 0 when the file has none. The caller gives it back with free_icon.
+    virtual std::uintptr_t extract_icon(std::string_view /*path*/, int /*index*/) { return 0; }
     // ---- the notification area (Shell_NotifyIcon) ----
     // Adds the icon of a window, or changes it when it is there; false when the shell refuses.
     virtual bool set_tray_icon(Hwnd, const TrayIcon&) { return false; }
@@ -370,6 +373,13 @@ public:
     virtual std::string input_method_description(KeyboardLayout) const { return {}; }
     // Makes a layout the active one (ActivateKeyboardLayout with `flags`); false when it cannot.
     virtual bool activate_keyboard_layout(KeyboardLayout, std::uint32_t /*flags*/) { return false; }
+    // The layout of the thread that owns a window (GetKeyboardLayout of its
+    // thread); 0 for no window or one that is gone.
+    virtual KeyboardLayout window_keyboard_layout(Hwnd) const { return 0; }
+    // An input method's module file name without a folder (ImmGetIMEFileName); empty when none.
+    virtual std::string input_method_file_name(KeyboardLayout) const { return {}; }
+    // The system folder (GetSystemDirectory), with a trailing backslash; empty when unknown.
+    virtual std::string system_folder() const { return {}; }
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

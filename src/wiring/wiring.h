@@ -5,6 +5,8 @@
 
 #include "core/app.h"
 #include "core/start_command.h"
+#include "ime/ime_picker.h"
+#include "ime/input_mode.h"
 #include "mouse/auto_scroll.h"
 #include "mouse/main_form.h"
 #include "mouse/main_loop.h"
@@ -35,7 +37,7 @@ public:
     void created(Tkxm&) override;
     void created(Tmodeform&) override {}
     void created(Tregform&) override;
-    void created(Tinputmode&) override {}
+    void created(Tinputmode&) override; // wiring_ime.cpp
     void created(TvykForm3&) override {}
     void created(Tombrel&) override;
     void created(Trqmenu&) override;
@@ -44,7 +46,7 @@ public:
     void created(Tlifeform&) override;
     void created(Tsetform&) override;
     void created(Tm3d&) override;
-    void created(TsrfForm&) override {}
+    void created(TsrfForm&) override; // wiring_ime.cpp
     void created(TvykForm4&) override {}
     void created(Timemess&) override {}
     void created(Tescmenu&) override;
@@ -89,6 +91,8 @@ private:
     FileCommandPanel file_command_panel_{app_};
     EscapeMenuForm escape_menu_form_{app_};
     QuickMenus quick_menus_{app_};
+    InputMode input_mode_{app_};
+    ImePicker ime_picker_{app_};
 };
 
 } // namespace tv

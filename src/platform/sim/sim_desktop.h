@@ -236,8 +236,17 @@ public:
         KeyboardLayout handle;
         bool input_method = false;
         std::string description;
+        std::string file_name = {}; // the input method's module ("PINTLGNT.IME"); empty for none
     };
     std::vector<SimKeyboardLayout> installed_layouts;
+    // The layout a window's thread uses. Without one: the program's own
+    // windows use the layout it last activated, other windows the first
+    // installed layout (the system's default).
+    void set_window_layout(Hwnd w, KeyboardLayout layout) { window_layouts_[w] = layout; }
+    // Files with icons inside them (programs, libraries, input-method modules)
+    // and how many each holds; every extract_icon of one hands out a new icon.
+    void set_file_icons(std::string path, int count) { files_icon_counts_[std::move(path)] = count; }
+    void set_system_folder(std::string folder) { system_folder_ = std::move(folder); }
     // The layouts activated, with their flags, in order.
     const std::vector<std::pair<KeyboardLayout, std::uint32_t>>& activated_layouts() const { return activated_layouts_; }
 
@@ -308,6 +317,10 @@ public:
     bool is_input_method(KeyboardLayout) const override;
     std::string input_method_description(KeyboardLayout) const override;
     bool activate_keyboard_layout(KeyboardLayout, std::uint32_t flags) override;
+    KeyboardLayout window_keyboard_layout(Hwnd) const override;
+    std::string input_method_file_name(KeyboardLayout) const override;
+    std::string system_folder() const override { return system_folder_; }
+    std::uintptr_t extract_icon(std::string_view path, int index) override;
 
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
     std::uint32_t window_process_id(Hwnd) const override;
@@ -419,6 +432,10 @@ private:
 
     std::map<std::string, std::string, std::less<>> files_;
     std::vector<std::pair<KeyboardLayout, std::uint32_t>> activated_layouts_;
+    KeyboardLayout program_layout_ = 0; // the layout the program activated last; 0: none yet
+    std::map<Hwnd, KeyboardLayout> window_layouts_;
+    std::map<std::string, int, std::less<>> files_icon_counts_;
+    std::string system_folder_ = "C:\\WINDOWS\\system32\\";
     std::vector<InputRecord> input_log_;
     std::vector<MessageBoxRecord> message_boxes_;
     std::vector<PostedWheel> posted_wheels_;

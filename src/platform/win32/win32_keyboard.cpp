@@ -1,5 +1,6 @@
 // Keyboard layouts and input methods: the installed layouts, whether each is
-// an input method and its description, and activating one.
+// an input method, its description and module, activating one, and the layout
+// a window's thread uses.
 #include "platform/win32/win32_platform.h"
 
 #include "platform/win32/wide.h"
@@ -10,6 +11,7 @@ namespace tv::win32 {
 namespace {
 
 constexpr int kDescriptionChars = 100;
+constexpr UINT kFileNameChars = MAX_PATH;
 
 HKL to_hkl(KeyboardLayout layout) { return reinterpret_cast<HKL>(layout); }
 
@@ -45,6 +47,37 @@ std::string Win32Platform::input_method_description(KeyboardLayout layout) const
 bool Win32Platform::activate_keyboard_layout(KeyboardLayout layout, std::uint32_t flags)
 {
     return ActivateKeyboardLayout(to_hkl(layout), flags) != nullptr;
+}
+
+KeyboardLayout Win32Platform::window_keyboard_layout(Hwnd w) const
+{
+    HWND window = reinterpret_cast<HWND>(w);
+    if (!window || !IsWindow(window))
+        return 0;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (thread == 0)
+        return 0;
+    return reinterpret_cast<KeyboardLayout>(GetKeyboardLayout(thread));
+}
+
+std::string Win32Platform::input_method_file_name(KeyboardLayout layout) const
+{
+    wchar_t text[kFileNameChars + 1] = {};
+    const UINT got = ImmGetIMEFileNameW(to_hkl(layout), text, kFileNameChars);
+    const std::size_t length = got > kFileNameChars ? kFileNameChars : got;
+    return narrow(std::wstring_view(text, length));
+}
+
+std::string Win32Platform::system_folder() const
+{
+    wchar_t text[MAX_PATH + 1] = {};
+    const UINT got = GetSystemDirectoryW(text, MAX_PATH);
+    if (got == 0 || got > MAX_PATH)
+        return {};
+    std::string folder = narrow(std::wstring_view(text, got));
+    if (!folder.ends_with('\\'))
+        folder += '\\';
+    return folder;
 }
 
 } // namespace tv::win32

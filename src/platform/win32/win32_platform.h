@@ -127,6 +127,9 @@ public:
     bool is_input_method(KeyboardLayout) const override;
     std::string input_method_description(KeyboardLayout) const override;
     bool activate_keyboard_layout(KeyboardLayout, std::uint32_t flags) override;
+    KeyboardLayout window_keyboard_layout(Hwnd) const override;
+    std::string input_method_file_name(KeyboardLayout) const override;
+    std::string system_folder() const override;
 
     // ---- clipboard, programs, common dialogs ----
     std::optional<std::string> clipboard_text() override;
@@ -163,6 +166,7 @@ public:
     std::string process_image_path(std::uint32_t process_id) const override;
     std::uintptr_t file_icon(std::string_view path) override;
     void free_icon(std::uintptr_t icon) override;
+    std::uintptr_t extract_icon(std::string_view path, int index) override;
 
     // ---- diagnostics ----
     void set_diagnostics_source(std::function<std::string()> utf8_dump) override;

@@ -206,4 +206,15 @@ void Win32Platform::free_icon(std::uintptr_t icon)
         DestroyIcon(reinterpret_cast<HICON>(icon));
 }
 
+// ExtractIcon answers 1 for a file that is not a program, library or icon file.
+std::uintptr_t Win32Platform::extract_icon(std::string_view path, int index)
+{
+    if (path.empty() || index < 0)
+        return 0;
+    HICON icon = ExtractIconW(GetModuleHandleW(nullptr), widen(path).c_str(), static_cast<UINT>(index));
+    if (reinterpret_cast<std::uintptr_t>(icon) <= 1)
+        return 0;
+    return reinterpret_cast<std::uintptr_t>(icon);
+}
+
 } // namespace tv::win32
