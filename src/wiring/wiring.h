@@ -5,6 +5,7 @@
 
 #include "core/app.h"
 #include "core/start_command.h"
+#include "browser/address_commands.h"
 #include "ime/ime_picker.h"
 #include "ime/input_mode.h"
 #include "mouse/auto_scroll.h"
@@ -93,6 +94,8 @@ private:
     QuickMenus quick_menus_{app_};
     InputMode input_mode_{app_};
     ImePicker ime_picker_{app_};
+    // The browser: the browser form and its address commands meet here.
+    AddressCommands address_commands_{app_, app_.platform()};
 };
 
 } // namespace tv
