@@ -731,6 +731,24 @@ test_close() {
     [ "$ms" -le "$CLOSE_LIMIT_MS" ] || fail "ended ${ms} ms after WM_CLOSE (limit ${CLOSE_LIMIT_MS} ms)"
 }
 
+# The diagnostics and hook-statistics windows answer to the requester's window
+# and never write a file a request names, wherever it points.
+test_diagnostics_channel() {
+    start_tarvesk
+    local target kind out
+    for kind in dump hookstats; do
+        for target in "$TEST_DIR/forged-$kind.txt" "$APP_DIR/forged-$kind.txt"; do
+            out=$(probe forged "$kind" "$(winpath "$target")") || fail "$kind: the request's path was written"
+            [ -e "$target" ] && fail "$kind: $target exists"
+            expect_eq "$kind forged request" "${out%% *}" refused
+        done
+    done
+    probe dump "$(winpath "$TEST_DIR/dump.txt")" || fail "no diagnostics dump sent back"
+    grep -q '^form ' "$TEST_DIR/dump.txt" || fail "the dump sent back lists no form"
+    probe hookstats "$(winpath "$TEST_DIR/stats.txt")" || fail "no hook statistics sent back"
+    grep -q '^events ' "$TEST_DIR/stats.txt" || fail "the statistics sent back have no event count"
+}
+
 # The archiver is started through the real backend with passwords that a shell
 # would split or change, from a folder whose name holds a blank; the stand-in
 # archiver records what it received.
@@ -903,6 +921,7 @@ TESTS+=(task_list_notepads)
 # shellcheck source=e2e/ime_picker.sh
 source "$(dirname "${BASH_SOURCE[0]}")/ime_picker.sh"
 TESTS+=(ime_picker ime_table)
+TESTS+=(diagnostics_channel)
 
 PASSED=0 FAILED=0
 

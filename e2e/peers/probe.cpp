@@ -17,6 +17,8 @@
 //   probe dump PATH                      ask Tarvesk for its diagnostics dump, written to PATH
 //   probe dialog SECONDS                 wait for a message box, print its text, dismiss it
 //   probe hookstats reset|PATH           reset the hook's cost statistics, or write them to PATH
+//   probe forged dump|hookstats PATH     send a request naming PATH instead of an answer window;
+//                                        prints "refused N" when no file appeared there
 //   probe list                           print every top-level window: class, visible, caption
 //   probe childtext CLASS CHILDCLASS     print the text of the window's first child of CHILDCLASS
 //                                        (WM_GETTEXT, so an edit control gives its contents)
@@ -31,6 +33,7 @@
 // Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
 // not found in time; 2: bad command line.
 #include "peer.h"
+#include "platform/win32/service_requests.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -45,10 +48,7 @@ namespace {
 
 enum Exit { kOk = 0, kNotFound = 1, kUsage = 2 };
 
-// WM_COPYDATA requests that Tarvesk and its hook component understand.
-constexpr ULONG_PTR kDiagnosticsDump = 0x54564447; // "TVDG"
-constexpr ULONG_PTR kHookStatsReset = 0x54564852;  // "TVHR"
-constexpr ULONG_PTR kHookStatsWrite = 0x54564853;  // "TVHS"
+using namespace tv::win32; // the service requests and their answers
 
 using Args = std::vector<std::wstring>;
 using peer::class_name;
@@ -75,19 +75,48 @@ bool poll(double seconds, const std::function<bool()>& ready)
     }
 }
 
-// Sends WM_COPYDATA with an optional NUL-terminated UTF-16 text and explains on
+// The answer a service sends back while the probe waits in its request.
+struct Answer {
+    ULONG_PTR kind = 0;
+    std::string bytes;
+    bool arrived = false;
+};
+Answer g_answer;
+
+LRESULT CALLBACK answer_window_proc(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message != WM_COPYDATA)
+        return DefWindowProcW(w, message, wp, lp);
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    g_answer.kind = data->dwData;
+    g_answer.bytes.assign(static_cast<const char*>(data->lpData), data->cbData);
+    g_answer.arrived = true;
+    return TRUE;
+}
+
+// A message-only window the services answer to.
+HWND answer_window()
+{
+    static HWND window = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = answer_window_proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TarveskProbeAnswer";
+        RegisterClassW(&wc);
+        return CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }();
+    return window;
+}
+
+// Sends WM_COPYDATA with the probe's answer window in wParam and explains on
 // stderr what went wrong; true when the receiver answered TRUE.
-bool send_copydata(HWND to, ULONG_PTR request, const std::wstring* text)
+bool send_copydata(HWND to, ULONG_PTR request)
 {
     COPYDATASTRUCT data = {};
     data.dwData = request;
-    if (text) {
-        data.cbData = DWORD((text->size() + 1) * sizeof(wchar_t));
-        data.lpData = const_cast<wchar_t*>(text->c_str());
-    }
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(to, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000,
-                             &answer)) {
+    if (!SendMessageTimeoutW(to, WM_COPYDATA, reinterpret_cast<WPARAM>(answer_window()), reinterpret_cast<LPARAM>(&data),
+                             SMTO_ABORTIFHUNG, 10000, &answer)) {
         std::fputs("probe: no answer to WM_COPYDATA\n", stderr);
         return false;
     }
@@ -96,16 +125,22 @@ bool send_copydata(HWND to, ULONG_PTR request, const std::wstring* text)
     return answer == TRUE;
 }
 
-// Sends a request that writes a file; true when the receiver says it did and the file is there.
-bool request_file(HWND to, ULONG_PTR request, const std::wstring& path)
+// Asks a service for its answer of `kind` and writes it to `path`.
+bool request_file(HWND to, ULONG_PTR request, ULONG_PTR kind, const std::wstring& path)
 {
     DeleteFileW(path.c_str());
-    if (!send_copydata(to, request, &path))
+    g_answer = {};
+    if (!send_copydata(to, request))
         return false;
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return true;
-    std::fputs("probe: answered TRUE but wrote no file\n", stderr);
-    return false;
+    if (!g_answer.arrived || g_answer.kind != kind) {
+        std::fputs("probe: answered TRUE but sent nothing back\n", stderr);
+        return false;
+    }
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (!out)
+        return false;
+    const bool written = std::fwrite(g_answer.bytes.data(), 1, g_answer.bytes.size(), out) == g_answer.bytes.size();
+    return std::fclose(out) == 0 && written;
 }
 
 // Calls `each` for every top-level window; stops when it returns false.
@@ -282,7 +317,7 @@ HWND find_service(const wchar_t* cls)
 int dump(const Args& a)
 {
     HWND h = find_service(L"TarveskDiagnostics");
-    return h && request_file(h, kDiagnosticsDump, a[0]) ? kOk : kNotFound;
+    return h && request_file(h, kDiagnosticsRequest, kDiagnosticsAnswer, a[0]) ? kOk : kNotFound;
 }
 
 int dialog(const Args& a)
@@ -295,14 +330,37 @@ int dialog(const Args& a)
     return poll(5, [&] { return !IsWindow(box); }) ? kOk : kNotFound;
 }
 
+// A request in the old form, a path in place of an answer window: a service
+// that writes it has an open door. Found when the file is not there afterwards.
+int forged(const Args& a)
+{
+    HWND h = find_service(a[0] == L"dump" ? L"TarveskDiagnostics" : L"TarveskHookStats");
+    if (!h)
+        return kNotFound;
+    const std::wstring& path = a[1];
+    DeleteFileW(path.c_str());
+    COPYDATASTRUCT data = {};
+    data.dwData = a[0] == L"dump" ? kDiagnosticsRequest : kHookStatsRequest;
+    data.cbData = DWORD((path.size() + 1) * sizeof(wchar_t));
+    data.lpData = const_cast<wchar_t*>(path.c_str());
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(h, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000, &answer);
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        std::fputs("probe: the service wrote the file the request named\n", stderr);
+        return kNotFound;
+    }
+    print(L"refused " + std::to_wstring(answer));
+    return kOk;
+}
+
 int hookstats(const Args& a)
 {
     HWND h = find_service(L"TarveskHookStats");
     if (!h)
         return kNotFound;
     if (a[0] == L"reset")
-        return send_copydata(h, kHookStatsReset, nullptr) ? kOk : kNotFound;
-    return request_file(h, kHookStatsWrite, a[0]) ? kOk : kNotFound;
+        return send_copydata(h, kHookStatsReset) ? kOk : kNotFound;
+    return request_file(h, kHookStatsRequest, kHookStatsAnswer, a[0]) ? kOk : kNotFound;
 }
 
 int list(const Args&)
@@ -435,6 +493,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"dump", 1, 1, dump},
     {L"dialog", 1, 1, dialog},
     {L"hookstats", 1, 1, hookstats},
+    {L"forged", 2, 2, forged},
     {L"list", 0, 0, list},
     {L"childtext", 2, 2, childtext},
     {L"setclipboard", 1, 1, setclipboard},
@@ -460,7 +519,7 @@ int wmain(int argc, wchar_t** argv)
     std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; place CLASS X Y W H;\n"
                "       wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
-               "       dump PATH; dialog SECONDS; hookstats reset|PATH; list; topmost CLASS; foreground;\n"
+               "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
                "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK\n",
                stderr);

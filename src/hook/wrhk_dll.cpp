@@ -12,7 +12,7 @@
 //
 // The hook thread also owns a hidden "TarveskHookStats" window: the callback
 // records its own cost, and another process may ask for a summary by
-// WM_COPYDATA (dwData "TVHS", lpData a UTF-16 path) or reset it ("TVHR").
+// WM_COPYDATA ("TVHS", answered to the requester's window: service_requests.h) or reset it ("TVHR").
 //
 // Everything below the entry points lives on the hook thread, except the few
 // values that start it and two atomics the program's thread touches: the pad
@@ -21,6 +21,7 @@
 #include "hook/hook_contract.h"
 #include "hook/tokenizer.h"
 #include "platform/win32/hook_token.h"
+#include "platform/win32/service_requests.h"
 #include "platform/win32/wide.h"
 
 #include <windows.h>
@@ -47,8 +48,6 @@ constexpr UINT kSwitchKeyboardHook = WM_APP + 2;
 // to be set when they return, and never longer.
 constexpr DWORD kAnswerWaitMs = 1000;
 
-constexpr ULONG_PTR kStatsRequest = 0x54564853; // "TVHS"
-constexpr ULONG_PTR kStatsReset = 0x54564852;   // "TVHR"
 
 constexpr UINT_PTR kWatchdogTimer = 1;
 constexpr UINT kWatchdogPeriodMs = 2000;
@@ -403,39 +402,28 @@ void format_cost_report(char* text, std::size_t size)
                   ticks_to_us(max));
 }
 
-bool write_text(const std::wstring& path, const char* text)
+// The statistics go back to the requester's window (service_requests.h); the
+// library writes no file on anyone's behalf.
+LRESULT answer_stats_request(HWND self, WPARAM requester, const COPYDATASTRUCT* request)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const auto length = static_cast<DWORD>(std::strlen(text));
-    DWORD wrote = 0;
-    const bool ok = WriteFile(file, text, length, &wrote, nullptr) && wrote == length;
-    return CloseHandle(file) && ok;
-}
-
-LRESULT answer_stats_request(const COPYDATASTRUCT* request)
-{
+    using namespace tv::win32;
     if (!request)
         return FALSE;
-    if (request->dwData == kStatsReset) {
+    if (request->dwData == kHookStatsReset) {
         g_costs.reset();
         return TRUE;
     }
-    if (request->dwData != kStatsRequest)
-        return FALSE;
-    const std::wstring path = tv::win32::wide_text_in(request->lpData, request->cbData);
-    if (path.empty())
+    if (request->dwData != kHookStatsRequest)
         return FALSE;
     char report[160];
     format_cost_report(report, sizeof report);
-    return write_text(path, report) ? TRUE : FALSE;
+    return send_service_answer(requester, self, kHookStatsAnswer, report) ? TRUE : FALSE;
 }
 
 LRESULT CALLBACK stats_window_proc(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     switch (message) {
-    case WM_COPYDATA: return answer_stats_request(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_COPYDATA: return answer_stats_request(w, wp, reinterpret_cast<const COPYDATASTRUCT*>(lp));
     case WM_TIMER:
         if (wp == kWatchdogTimer)
             check_hooks_alive();

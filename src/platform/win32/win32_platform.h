@@ -28,10 +28,6 @@
 
 namespace tv::win32 {
 
-// What the diagnostics window accepts in WM_COPYDATA's dwData ("TVDG"):
-// lpData is a NUL-terminated UTF-16 path the dump is written to.
-inline constexpr ULONG_PTR kDiagnosticsRequest = 0x54564447;
-
 // Writes `bytes` to `path` whole: a temporary file in the same folder, flushed
 // and closed, then put in the target's place. False when it could not be done;
 // the old file is then untouched.
@@ -192,7 +188,7 @@ private:
     const std::wstring& chinese_font_face(HDC);
     HFONT create_text_font(HDC, bool strike_out);
     void fire_timer(UINT_PTR id);
-    LRESULT answer_diagnostics_request(const COPYDATASTRUCT*);
+    LRESULT answer_diagnostics_request(WPARAM requester, const COPYDATASTRUCT*);
     // A crash between writing a temporary and putting it in place leaves the
     // temporary behind; the next start removes it from the program folder.
     void remove_leftover_temporaries();

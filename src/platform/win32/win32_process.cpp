@@ -2,6 +2,7 @@
 // diagnostics channel.
 #include "platform/win32/win32_platform.h"
 
+#include "platform/win32/service_requests.h"
 #include "platform/win32/wide.h"
 
 #include <tlhelp32.h>
@@ -152,14 +153,11 @@ void Win32Platform::set_diagnostics_source(std::function<std::string()> utf8_dum
     diagnostics_source_ = std::move(utf8_dump);
 }
 
-// Another process sends WM_COPYDATA with a file path; the dump is written there
-// whole before the answer, so the sender can read it as soon as SendMessage returns.
-LRESULT Win32Platform::answer_diagnostics_request(const COPYDATASTRUCT* request)
+// Another process asks for the dump (service_requests.h); it is sent back to
+// the requester's window, never written to a file the request names.
+LRESULT Win32Platform::answer_diagnostics_request(WPARAM requester, const COPYDATASTRUCT* request)
 {
     if (!request || request->dwData != kDiagnosticsRequest || !diagnostics_source_)
-        return FALSE;
-    const std::wstring path = wide_text_in(request->lpData, request->cbData);
-    if (path.empty())
         return FALSE;
     std::string dump;
     try {
@@ -167,7 +165,7 @@ LRESULT Win32Platform::answer_diagnostics_request(const COPYDATASTRUCT* request)
     } catch (...) {
         return FALSE;
     }
-    return write_whole_file_atomic(path, dump) ? TRUE : FALSE;
+    return send_service_answer(requester, diagnostics_window_, kDiagnosticsAnswer, dump) ? TRUE : FALSE;
 }
 
 namespace {

@@ -183,7 +183,7 @@ LRESULT Win32Platform::service_message(HWND w, UINT message, WPARAM wp, LPARAM l
         break;
     case WM_COPYDATA:
         if (w == diagnostics_window_)
-            return answer_diagnostics_request(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+            return answer_diagnostics_request(wp, reinterpret_cast<const COPYDATASTRUCT*>(lp));
         return FALSE;
     case WM_CLOSE:
         // These windows live as long as the program; a close from outside is ignored.
