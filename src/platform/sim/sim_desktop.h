@@ -229,7 +229,26 @@ public:
     void remove_file(std::string_view name);
     const std::map<std::string, std::string, std::less<>>& files() const { return files_; }
     // Files that are there but cannot be read (another program holds them locked).
+    // A save over a locked file finds it busy at every attempt and gives up.
     std::set<std::string, std::less<>> locked_files;
+    // A fault of the next whole-file saves (write_file_atomic), one step of the
+    // save failing on purpose. Busy faults last `attempts` attempts of their
+    // step; the others fail the step of the next save once.
+    enum class SaveFault {
+        None,
+        CreateFails,    // the temporary file cannot be created
+        WriteCutShort,  // the disk fills: half the bytes reach the temporary file
+        ReplaceFails,   // the temporary file cannot take the target's place
+        TemporaryBusy,  // another program holds the temporary file's name
+        TargetBusy,     // another program holds the target
+    };
+    void inject_save_fault(SaveFault fault, int attempts = 1)
+    {
+        save_fault_ = fault;
+        save_fault_attempts_ = attempts;
+    }
+    // Pauses the saves made before retrying a busy step.
+    int save_retry_pauses() const { return save_retry_pauses_; }
 
     // ---- keyboard layouts: the installed ones, in the system's order ----
     struct SimKeyboardLayout {
@@ -431,6 +450,10 @@ private:
     LibraryId next_library_ = 0x70000000;
 
     std::map<std::string, std::string, std::less<>> files_;
+    SaveFault save_fault_ = SaveFault::None;
+    int save_fault_attempts_ = 0;
+    int save_retry_pauses_ = 0;
+    friend class SimSaveSteps;
     std::vector<std::pair<KeyboardLayout, std::uint32_t>> activated_layouts_;
     KeyboardLayout program_layout_ = 0; // the layout the program activated last; 0: none yet
     std::map<Hwnd, KeyboardLayout> window_layouts_;

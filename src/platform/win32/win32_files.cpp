@@ -1,11 +1,13 @@
 // Files: read whole, written whole and atomically.
 //
 // A write goes to a temporary beside the target, is flushed and closed, and
-// then takes the target's place in one step, so a crash leaves the old file or
-// the new one, never a torn one. Virus scanners and indexers briefly open files
-// without sharing; those refusals (errors 5 and 32) are retried for a moment.
+// then takes the target's place in one step (platform/atomic_save.h), so a
+// crash leaves the old file or the new one, never a torn one. Virus scanners
+// and indexers briefly open files without sharing; those refusals (errors 5
+// and 32) are retried for a moment.
 #include "platform/win32/win32_platform.h"
 
+#include "platform/atomic_save.h"
 #include "platform/win32/wide.h"
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 namespace tv::win32 {
 namespace {
 
-constexpr const wchar_t* kTemporarySuffix = L".tvtmp";
 constexpr int kAttempts = 10;
 constexpr DWORD kRetryPauseMs = 25;
 // Larger files are not the program's text files.
@@ -69,19 +70,19 @@ bool write_all(HANDLE file, std::string_view bytes)
     return true;
 }
 
-bool write_temporary(const std::wstring& temporary, std::string_view bytes)
+// Creates, writes, flushes and closes the temporary file: the error of the
+// first step that failed.
+DWORD write_temporary(const std::wstring& temporary, std::string_view bytes)
 {
-    HANDLE opened = INVALID_HANDLE_VALUE;
-    const DWORD error = with_retries([&] {
-        opened = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                             nullptr);
-        return opened == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
-    });
-    if (error != ERROR_SUCCESS)
-        return false;
-    FileHandle file(opened);
-    const bool written = write_all(file.get(), bytes) && FlushFileBuffers(file.get());
-    return file.close() && written;
+    FileHandle file(
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return GetLastError();
+    if (!write_all(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+        const DWORD error = GetLastError();
+        return error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error;
+    }
+    return file.close() ? ERROR_SUCCESS : GetLastError();
 }
 
 DWORD move_into_place(const std::wstring& temporary, const std::wstring& target)
@@ -149,6 +150,37 @@ FileContent content_of(HANDLE file)
 
 } // namespace
 
+namespace {
+
+StepResult step_result(DWORD error)
+{
+    if (error == ERROR_SUCCESS)
+        return StepResult::Done;
+    return is_sharing_error(error) ? StepResult::Busy : StepResult::Failed;
+}
+
+// The save's steps on the real file system, by full wide paths.
+class Win32SaveSteps : public SaveSteps {
+public:
+    explicit Win32SaveSteps(std::wstring target)
+        : target_(std::move(target)), temporary_(target_ + widen(kTemporarySuffix))
+    {
+    }
+    StepResult write_temporary(std::string_view bytes) override
+    {
+        return step_result(win32::write_temporary(temporary_, bytes));
+    }
+    StepResult replace_target() override { return step_result(replace_once(temporary_, target_)); }
+    void remove_temporary() override { DeleteFileW(temporary_.c_str()); }
+    void pause_before_retry() override { Sleep(kRetryPauseMs); }
+
+private:
+    std::wstring target_;
+    std::wstring temporary_;
+};
+
+} // namespace
+
 bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes)
 {
     // ReplaceFileW is given full paths: some implementations (Wine's) refuse
@@ -156,12 +188,8 @@ bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes)
     const std::wstring target = path.empty() ? std::wstring() : full_path(path);
     if (target.empty())
         return false;
-    const std::wstring temporary = target + kTemporarySuffix;
-    const bool done = write_temporary(temporary, bytes) &&
-                      with_retries([&] { return replace_once(temporary, target); }) == ERROR_SUCCESS;
-    if (!done)
-        DeleteFileW(temporary.c_str());
-    return done;
+    Win32SaveSteps steps(target);
+    return save_whole_file(steps, bytes);
 }
 
 std::optional<std::string> Win32Platform::read_file(std::string_view name) const
