@@ -248,7 +248,7 @@ void Win32Platform::remove_leftover_temporaries()
     if (folder.empty())
         return;
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"*" + kTemporarySuffix).c_str(), &found);
+    HANDLE search = FindFirstFileW((folder + L"*" + widen(kTemporarySuffix)).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
