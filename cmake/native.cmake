@@ -3,6 +3,11 @@ file(GLOB TARVESK_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
 add_library(tarvesk_sim STATIC ${TARVESK_SIM_SOURCES})
 target_link_libraries(tarvesk_sim PUBLIC tarvesk_core)
 
+if(TARVESK_FUZZ)
+  include(cmake/fuzz.cmake)
+  return()
+endif()
+
 add_executable(tarvesk-sim app/tarvesk_sim.cpp app/scenario.cpp)
 target_link_libraries(tarvesk-sim PRIVATE tarvesk_sim)
 

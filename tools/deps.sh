@@ -4,7 +4,7 @@ set -euo pipefail
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-for pkg in cmake g++ make libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei; do
+for pkg in cmake g++ make libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei clang libclang-rt-14-dev python3; do
   have "$pkg" || need+=("$pkg")
 done
 if ((${#need[@]})); then

@@ -70,8 +70,8 @@ void Wiring::created(Tkxmm& f)
                                                           {&f.Image1, "桌面"},  {&f.Label1, "桌面"},
                                                           {&f.Image21, "开始"}, {&f.Image2, "开始"},
                                                           {&f.Label23, "开始"}};
-    for (const auto& [control, text] : items)
-        control->on_hover = [&q, text] { q.small_item(text); };
+    for (const auto& item : items)
+        item.first->on_hover = [&q, text = item.second] { q.small_item(text); };
     f.Image22.on_hover = f.Label29.on_hover = [&q] { q.small_more(); };
     for (ui::Control* item : std::initializer_list<ui::Control*>{&f.Image20, &f.Label10}) {
         item->on_press = [&q, &f, item](MouseButton b) {

@@ -1,0 +1,74 @@
+// The pure text readers on any bytes: lines, the class table, the hint
+// template's document, the cell tests and the command-line splitter.
+#include "board/hint_template.h"
+#include "core/cell.h"
+#include "ime/ime_table.h"
+#include "platform/command_line.h"
+#include "platform/lines.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+void cell_tests(std::string_view text, long pos, long len)
+{
+    const std::string_view piece = tv::cell::piece(text, pos, len);
+    check(piece.size() <= text.size());
+    check(tv::cell::from(text, pos).size() <= text.size());
+    const long found = tv::cell::position(text, piece);
+    check(piece.empty() || (found >= 1 && static_cast<std::size_t>(found) <= text.size()));
+    (void)tv::cell::number(text, pos, len);
+    (void)tv::cell::number(text);
+}
+
+void class_table(std::string_view bytes)
+{
+    const auto items = tv::ime::table_from_file(bytes);
+    const auto pairs = tv::ime::sound_pairs(items);
+    check(pairs.size() % 2 == 0);
+    for (const auto& item : pairs)
+        check(!item.empty());
+    // What is written back reads back the same.
+    const auto again = tv::ime::table_from_file(tv::ime::file_text(pairs));
+    check(tv::ime::sound_pairs(again) == pairs);
+    if (!items.empty())
+        (void)tv::ime::class_for(items.front(), items);
+    check(tv::ime::cut_bytes(bytes, 255).size() <= 255);
+}
+
+void command_line(std::string_view bytes)
+{
+    std::wstring line;
+    for (unsigned char c : bytes)
+        line.push_back(static_cast<wchar_t>(c == 0 ? L' ' : c));
+    const auto arguments = tv::split_windows_command_line(line);
+    // Quoting what was split and splitting again gives the same arguments.
+    check(tv::split_windows_command_line(tv::windows_command_line(arguments)) == arguments);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    const long pos = static_cast<signed char>(data[0]);
+    const long len = static_cast<signed char>(data[1]);
+    const std::string_view bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
+    const auto lines = tv::split_lines(bytes);
+    (void)tv::hint::document(lines);
+    cell_tests(bytes, pos, len);
+    class_table(bytes);
+    command_line(bytes);
+    return 0;
+}
