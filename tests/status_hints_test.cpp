@@ -3,6 +3,7 @@
 #include "status_form.h"
 
 #include "board/hint_template.h"
+#include "platform/lines.h"
 
 #include <algorithm>
 #include <string>
@@ -32,6 +33,25 @@ TEST_F(StatusForm, HintBarWaitsWhileTheLeftButtonIsHeldThenShowsEveryChange)
     const std::string after = hint_bar_document();
     EXPECT_NE(after.find("上滚＝上页 下滚＝下页"), std::string::npos);
     EXPECT_NE(after.find("右键＝3D鼠标模拟"), std::string::npos);
+}
+
+TEST_F(StatusForm, ATemplateCutShortKeepsItsOwnLinesAndStillShowsTheHints)
+{
+    std::vector<std::string> own = hint::built_in_template();
+    own.resize(9);
+    own[6] = "<td>our own bar line</td>";
+    desk.put_file(hint::kTemplateFile, join_crlf(own));
+    start_program();
+
+    bar().ListBox5.set_item(hint::kWheelLine, "上滚＝上页 下滚＝下页");
+    bar().ListBox5.set_item(hint::kButtonLine, "右键＝3D鼠标模拟");
+    bar().settopmess.click();
+
+    const std::string shown = hint_bar_document();
+    EXPECT_NE(shown.find("our own bar line"), std::string::npos);
+    EXPECT_NE(shown.find("上滚＝上页 下滚＝下页"), std::string::npos);
+    EXPECT_NE(shown.find("右键＝3D鼠标模拟"), std::string::npos);
+    EXPECT_NE(shown.find("</BODY>"), std::string::npos) << "the built-in end of the document";
 }
 
 // ---- the two web views ----

@@ -27,11 +27,16 @@ std::vector<std::string> built_in_template()
     };
 }
 
+// A template cut short lacks the lines the hints and the title are written
+// into; the built-in lines it lacks complete it, so the bar never goes blank.
 std::vector<std::string> load_template(const Platform& p)
 {
     const auto file = p.read_file(kTemplateFile);
     std::vector<std::string> lines = file ? split_lines(*file) : std::vector<std::string>{};
-    return lines.empty() ? built_in_template() : lines;
+    const std::vector<std::string> built_in = built_in_template();
+    for (std::size_t i = lines.size(); i < built_in.size(); ++i)
+        lines.push_back(built_in[i]);
+    return lines;
 }
 
 std::string document(const std::vector<std::string>& items) { return join_crlf(items); }

@@ -13,7 +13,7 @@ namespace tv::hint {
 
 // The built-in seventeen lines, used when "topmess.htm" is missing or empty.
 std::vector<std::string> built_in_template();
-// The template file's lines, or the built-in ones.
+// The template file's lines, completed by the built-in lines a short file lacks.
 std::vector<std::string> load_template(const Platform&);
 // The document written into the hint view: all items joined by line breaks.
 std::string document(const std::vector<std::string>& items);
