@@ -11,6 +11,10 @@ endif()
 add_executable(tarvesk-sim app/tarvesk_sim.cpp app/scenario.cpp)
 target_link_libraries(tarvesk-sim PRIVATE tarvesk_sim)
 
+# The soak: random input for minutes, reporting the histories and memory.
+add_executable(tarvesk-soak app/soak.cpp)
+target_link_libraries(tarvesk-soak PRIVATE tarvesk_sim)
+
 enable_testing()
 find_package(GTest REQUIRED)
 file(GLOB TARVESK_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp)

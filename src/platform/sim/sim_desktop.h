@@ -135,6 +135,9 @@ public:
     // ---- what the program did ----
     const std::vector<InputRecord>& input_log() const { return input_log_; }
     void clear_input_log() { input_log_.clear(); }
+    // Forgets everything recorded of what the windows received and the program
+    // did (for long runs: the records would grow without end).
+    void forget_records();
     std::function<void(const InputRecord&)> on_input; // told of every synthetic event
     const std::vector<MessageBoxRecord>& message_boxes() const { return message_boxes_; }
     const std::vector<PostedWheel>& posted_wheels() const { return posted_wheels_; }

@@ -326,4 +326,21 @@ void SimDesktop::set_cursor_pos(Point p)
     cursor_ = {std::clamp(p.x, 0, std::max(0, screen_.width - 1)), std::clamp(p.y, 0, std::max(0, screen_.height - 1))};
 }
 
+void SimDesktop::forget_records()
+{
+    input_log_.clear();
+    received_keys_.clear();
+    message_boxes_.clear();
+    posted_wheels_.clear();
+    posted_closes_.clear();
+    started_with_arguments_.clear();
+    opened_.clear();
+    opened_files_.clear();
+    menus_.clear();
+    for (auto& [id, view] : web_views_) {
+        view.navigations.clear();
+        view.commands.clear();
+    }
+}
+
 } // namespace tv::sim
