@@ -17,6 +17,8 @@
 //   probe dump PATH                      ask Tarvesk for its diagnostics dump, written to PATH
 //   probe dialog SECONDS                 wait for a message box, print its text, dismiss it
 //   probe hookstats reset|PATH           reset the hook's cost statistics, or write them to PATH
+//   probe stall CLASS MS                 suspend the thread of the window for MS milliseconds;
+//                                        prints "stalled" when it begins
 //   probe forged dump|hookstats PATH     send a request naming PATH instead of an answer window;
 //                                        prints "refused N" when no file appeared there
 //   probe list                           print every top-level window: class, visible, caption
@@ -353,6 +355,27 @@ int forged(const Args& a)
     return kOk;
 }
 
+// Suspends the thread that owns the window for MS milliseconds: a program
+// whose UI thread hangs. Prints "stalled" when the stall begins.
+int stall(const Args& a)
+{
+    HWND h = find(a[0]);
+    const DWORD thread_id = h ? GetWindowThreadProcessId(h, nullptr) : 0;
+    HANDLE thread = thread_id ? OpenThread(THREAD_SUSPEND_RESUME, FALSE, thread_id) : nullptr;
+    if (!thread)
+        return kNotFound;
+    if (SuspendThread(thread) == static_cast<DWORD>(-1)) {
+        CloseHandle(thread);
+        return kNotFound;
+    }
+    print(L"stalled");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(_wtoi(a[1].c_str())));
+    ResumeThread(thread);
+    CloseHandle(thread);
+    return kOk;
+}
+
 int hookstats(const Args& a)
 {
     HWND h = find_service(L"TarveskHookStats");
@@ -494,6 +517,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"dialog", 1, 1, dialog},
     {L"hookstats", 1, 1, hookstats},
     {L"forged", 2, 2, forged},
+    {L"stall", 2, 2, stall},
     {L"list", 0, 0, list},
     {L"childtext", 2, 2, childtext},
     {L"setclipboard", 1, 1, setclipboard},
@@ -519,7 +543,7 @@ int wmain(int argc, wchar_t** argv)
     std::fputs("usage: probe caption|rect|visible|close CLASS; setcaption CLASS TEXT; place CLASS X Y W H;\n"
                "       wait CLASS SECONDS;\n"
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
-               "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; list; topmost CLASS; foreground;\n"
+               "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; stall CLASS MS; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
                "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK\n",
                stderr);
