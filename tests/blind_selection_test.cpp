@@ -484,6 +484,33 @@ TEST_F(BlindSelectionApp, SearchRequestServedOnALetter)
     EXPECT_EQ(f.imetip.text(), "yy searchime ok");
 }
 
+// A digit or Space while another program is in front searches for the
+// composition window, recording its class in the latch list; the windows
+// around it are described for display.
+TEST_F(BlindSelectionApp, DigitSearchesAndDescribesTheWindows)
+{
+    use_layout(kOther); // no pair names it: the class in force stays Pinyin's
+    ASSERT_EQ(app->inputmode().Panel5.text(), kPinyin3Class);
+    const Hwnd frame = desk.add_window("ImeFrame", "", Rect::from_size(600, 600, 100, 60), Visibility::Shown, Topmost::Yes);
+    desk.add_window(kPinyin3Class, "", Rect::from_size(0, 0, 40, 30), Visibility::Shown, Topmost::No, frame);
+    desk.set_default_ime_window(notepad, desk.add_window("IME", "Default IME", Rect::from_size(0, 0, 1, 1),
+                                                        Visibility::Hidden));
+    put("key--49");
+    tick();
+    EXPECT_EQ(cell(), "old--");
+    const std::vector<std::string> lines = app->kxm().ListBox2.items();
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_NE(lines[0].find("visible enabled"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find(kPinyin3Class + " 600,600,640,630"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find("ImeFrame"), std::string::npos) << lines[1];
+    EXPECT_EQ(lines[2], "") << "no grandparent";
+    EXPECT_EQ(lines[5].rfind("hime==hidden enabled", 0), 0u) << lines[5];
+    EXPECT_NE(lines[5].find(" IME "), std::string::npos) << lines[5];
+    EXPECT_NE(lines[6].find("Notepad"), std::string::npos) << lines[6];
+    EXPECT_EQ(app->pyoil().ListBox5.items(), std::vector<std::string>(2, kPinyin3Class)) << "two columns, recorded";
+    EXPECT_EQ(app->pyoil().Panel3.text(), "---- ");
+}
+
 // ---- the composition window, the bar and the end of a composition ----
 
 struct EndCase {
