@@ -380,6 +380,7 @@ struct LearnCase {
     std::string token;
     std::vector<std::string> table_after;
     std::string cell_after;
+    std::string pointed_class = "OtherCompWnd"; // the window under the pointer
 };
 
 void PrintTo(const LearnCase& c, std::ostream* os) { *os << c.name; }
@@ -389,7 +390,7 @@ class Learn : public BlindSelectionApp, public ::testing::WithParamInterface<Lea
 TEST_P(Learn, AltReleaseOverTheCompositionWindow)
 {
     const LearnCase& c = GetParam();
-    desk.add_window("OtherCompWnd", "", Rect::from_size(880, 680, 100, 50), Visibility::Shown, Topmost::Yes);
+    desk.add_window(c.pointed_class, "", Rect::from_size(880, 680, 100, 50), Visibility::Shown, Topmost::Yes);
     use_layout(c.layout);
     app->inputmode().ListBox5.set_items(c.table);
     put(c.token);
@@ -407,7 +408,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"P", "C", "某某输入法", "OtherCompWnd"}, "old==18.."},
         LearnCase{"AltPress", kOther, {"P", "C"}, "old--18..0", {"P", "C"}, "old--18..0"},
         LearnCase{"LeftAltRelease", kOther, {"P", "C"}, "old--18up", {"P", "C"}, "old--18up"},
-        LearnCase{"NoInputMethod", kEnglish, {"P", "C"}, "old--18..2", {"P", "C"}, "old--18..2"}));
+        LearnCase{"NoInputMethod", kEnglish, {"P", "C"}, "old--18..2", {"P", "C"}, "old--18..2"},
+        LearnCase{"WindowWithoutAClass", kOther, {"P", "C"}, "old--18..2", {"P", "C"}, "old==18..", ""}));
 
 // A learned class becomes the class in force for that input method.
 TEST_F(BlindSelectionApp, LearnedClassIsUsedByIdentification)
