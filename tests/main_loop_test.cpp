@@ -349,7 +349,7 @@ TEST_F(MainLoop, StillCounterCountsAndSparesModifierTokens)
     };
     const Case cases[] = {
         {"key--65", "old--move"},   {"old--16down", "old--16down"}, {"old--17up", "old--17up"},
-        {"18down", "old--move"},    {"old--78..2", "old--78..2"},   {"91down", "old--move"},
+        {"18down", "old--move"},    {"old--35..2", "old--35..2"},   {"91down", "old--move"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);

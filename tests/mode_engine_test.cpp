@@ -219,6 +219,10 @@ TEST_P(ModeKeyboard, TypingDuringAMovementKeepsTheMode)
     ASSERT_EQ(mode_cell(), "正常滚轮");
     for (int vk : c.keys)
         desk.user_key(vk, KeyAction::Down);
+    // The main loop takes the key's token; a letter's wipes the newest movement
+    // samples, so the movement is measured from a fresh sample.
+    desk.advance(50);
+    move_by(-1, 0);
     if (c.quick_menu_shown)
         app->ombrel().rtmenu.set_left(10);
 

@@ -23,7 +23,8 @@ Tinputmode::Tinputmode(Platform& platform, ui::CellObserver* observer)
       ListBox6(*this, "ListBox6", default_table()),
       Edit2(*this, "Edit2"),
       Panel1(*this, "Panel1"),
-      Timer1(*this, "Timer1", 100, true)
+      Timer1(*this, "Timer1", 100, true),
+      inputtip(*this, "inputtip"), Panel8(*this, "Panel8")
 {
     ListBox6.set_bounds(10, 10, 200, kItemHeight * static_cast<int>(ListBox6.count()));
     ListBox6.show();

@@ -44,6 +44,11 @@ public:
     ui::Edit Edit2;    // a class piece that overrides the table for every input method; empty by default
     ui::Panel Panel1;  // the foreground keyboard layout's handle, in decimal
     ui::Timer Timer1;  // identification, 100 ms, from creation
+    // The blind selection's echoes: "..." once per tick; the keyboard-event cell
+    // ".." the composition anchor x "/" y ".." the class at the anchor, while
+    // no composition window is known.
+    ui::Panel inputtip;
+    ui::Panel Panel8;
 
     std::function<void()> on_destroy;
 

@@ -20,12 +20,15 @@ public:
     // Lines 7 and 8: whether the window under the pointer and its parent are
     // visible (main loop, every tick).
     ui::ListBox ListBox2;
-    ui::Panel Panel1;   // the blind selection's cells (input-method companion); not written yet
+    // "close" while an input method is active, "open" otherwise (blind
+    // selection, every tick). The input hook reads it with Panel17: letters are
+    // selection keys while Panel17 is not "0" and this reads "close".
+    ui::Panel Panel1;
     ui::Panel Panel4;   // the edit-keyboard mode: "key--cap" (Caps Lock released twice), "old--cap" when the left button went down
     ui::Panel Panel5;   // Num Lock "on"/"off" while Caps Lock or B is held
     ui::Panel Panel6;   // the last Alt gesture: "altwin", "alt2"
-    ui::Panel Panel7;   // input-method companion cell; not written yet
-    ui::Panel Panel17;  // the blind state in decimal (input-method companion); not written yet
+    ui::Panel Panel7;   // the input-method name: the foreground layout's description, or "英文输入法" (blind selection)
+    ui::Panel Panel17;  // the blind selection's state in decimal, written at the start of its rules each tick
     ui::Panel pyoilcap; // a copy of the keyboard-event cell
     ui::Check quickmenu; // two right-Alt taps toggle it: the options form parks further away
 

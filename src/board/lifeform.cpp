@@ -31,7 +31,8 @@ Tlifeform::Tlifeform(Platform& platform, ui::CellObserver* observer)
       CppWebBrowser1(*this, "CppWebBrowser1"), CppWebBrowser2(*this, "CppWebBrowser2"),
       settopmess(*this, "settopmess"), Button1(*this, "Button1", "大天"), smallbar(*this, "smallbar", "中天"),
       tinybar(*this, "tinybar", "小天"), nobar(*this, "nobar"), Button3(*this, "Button3"),
-      resetomb(*this, "resetomb")
+      resetomb(*this, "resetomb"),
+      inputmess(*this, "inputmess", "输入法")
 {
     Panel20.set_bounds(0, 0, Panel20.width(), Panel20.height());
     windmess.set_bounds(0, 0, windmess.width(), windmess.height());
@@ -40,6 +41,10 @@ Tlifeform::Tlifeform(Platform& platform, ui::CellObserver* observer)
     srftip1.show();
     srftip2.hide();
     srftip3.hide();
+    srftip2.set_text("A1 S2 D3 F4 G5    Q6 W7 E8 R9 T0   H← U上页 J下页");
+    srftip3.set_text("M←  L→");
+    inputmess.set_bounds(0, 2, 56, 20);
+    inputmess.hide();
     movebar.set_bounds(0, 0, 40, 5);
 }
 

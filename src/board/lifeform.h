@@ -87,6 +87,9 @@ public:
     ui::Button nobar;      // no width, off the desktop toolbar
     ui::Button Button3;    // off the desktop toolbar
     ui::Button resetomb;   // the form back in a normal state near the lower left corner
+
+    // Shown while an input method is active (blind selection, every tick).
+    ui::Panel inputmess;
 };
 
 } // namespace tv

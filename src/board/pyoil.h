@@ -30,7 +30,10 @@ public:
     ui::ListBox ListBox3;
     ui::ListBox ListBox4; // installed input methods (`getsrf`, with `rqmenu.ListBox2`)
     ui::ListBox LBox2;    // the still counter's two position slots "x,y"
-    ui::Panel Panel1; // input-method companion cells; not written yet
+    ui::Panel Panel1;
+    // The screen search's echo: "ff " + Panel1 after a hit in the last column
+    // probed, "---- " otherwise; "---- " + Panel1 when a key arrives while this
+    // form is not in front.
     ui::Panel Panel3;
     ui::Panel Panel6; // the composition class chosen in ListBox3
     ui::Panel Panel8; // the keyboard-event cell as the main loop last read it
@@ -53,6 +56,14 @@ public:
 
     // Caption: "ctrlclick--ok" once a super right-click took a right release (right-button dispatch).
     ui::Panel ctrlmess;
+
+    // The blind candidate selection's cells.
+    // The latch list: not empty while the selection keys stay on (continuous
+    // selection). ; adds "key--", a recording search adds the composition
+    // window's class; N, the left button and a key while this form is not in
+    // front clear it.
+    ui::ListBox ListBox5;
+    ui::Panel Panel7; // the composition window as last found: visible, enabled, handle, class, rectangle
 
     TickCost main_loop_cost; // what the main loop's ticks cost, for the diagnostics dump
 };

@@ -9,6 +9,7 @@
 
 #include "core/app.h"
 #include "core/startup.h"
+#include "mouse/blind_selection.h"
 #include "mouse/key_history.h"
 
 namespace tv {
@@ -24,15 +25,15 @@ public:
 
 private:
     // The input-method companion and the edit keyboard act here; of these only the picker opens so far.
-    void ime_anchor_follows_space() {}         // Space held: the input-method window's anchor follows it
+    void ime_anchor_follows_space();           // Space held: the input-method window's anchor follows it
     void open_picker();                        // "key--show ime": the input-method picker opens (main_loop_picker.cpp)
-    void blind_state_reset() {}                // the blind selection's reset and the selection bar text
+    void blind_state_reset();                  // the blind selection's reset and the selection bar text
     void edit_keyboard_rules() {}              // before the key history takes the keyboard cell
-    void continuous_selection_rules() {}       // after it
+    void continuous_selection_rules();         // after it
     void caps_lock_rules();                    // Caps Lock released twice opens the keyboard mouse pad
-    void forget_ime_window() {}                // the left button went down
-    void input_method_rules() {}               // the rules that end the tick
-    void mouse_still() {}                      // the pointer stood still two seconds: the selection board may show
+    void forget_ime_window();                  // the left button went down
+    void input_method_rules();                 // the rules that end the tick
+    void mouse_still();                        // the pointer stood still two seconds: the selection board may show
 
     void run_tick();
     bool clipboard_search();
@@ -60,6 +61,7 @@ private:
     App& app_;
     Platform& platform_;
     KeyHistory history_;
+    BlindSelection blind_{app_, history_}; // the blind candidate selection (main_loop_blind.cpp)
     std::string title_value_;
     StartupCompletion startup_;
     Point cursor_;

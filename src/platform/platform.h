@@ -380,6 +380,11 @@ public:
     virtual std::string input_method_file_name(KeyboardLayout) const { return {}; }
     // The system folder (GetSystemDirectory), with a trailing backslash; empty when unknown.
     virtual std::string system_folder() const { return {}; }
+    // The default input-method window of the thread that owns a window
+    // (ImmGetDefaultIMEWnd); 0 when it has none or the window is gone.
+    virtual Hwnd default_ime_window(Hwnd) const { return 0; }
+    // Whether a window takes input (IsWindowEnabled); false for no window.
+    virtual bool is_enabled(Hwnd) const { return false; }
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

@@ -265,6 +265,8 @@ public:
     // windows use the layout it last activated, other windows the first
     // installed layout (the system's default).
     void set_window_layout(Hwnd w, KeyboardLayout layout) { window_layouts_[w] = layout; }
+    // The default input-method window of a window's thread; none unless set.
+    void set_default_ime_window(Hwnd w, Hwnd ime) { default_ime_windows_[w] = ime; }
     // Files with icons inside them (programs, libraries, input-method modules)
     // and how many each holds; every extract_icon of one hands out a new icon.
     void set_file_icons(std::string path, int count) { files_icon_counts_[std::move(path)] = count; }
@@ -342,6 +344,8 @@ public:
     KeyboardLayout window_keyboard_layout(Hwnd) const override;
     std::string input_method_file_name(KeyboardLayout) const override;
     std::string system_folder() const override { return system_folder_; }
+    Hwnd default_ime_window(Hwnd) const override;
+    bool is_enabled(Hwnd w) const override { return window_exists(w); }
     std::uintptr_t extract_icon(std::string_view path, int index) override;
 
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
@@ -460,6 +464,7 @@ private:
     std::vector<std::pair<KeyboardLayout, std::uint32_t>> activated_layouts_;
     KeyboardLayout program_layout_ = 0; // the layout the program activated last; 0: none yet
     std::map<Hwnd, KeyboardLayout> window_layouts_;
+    std::map<Hwnd, Hwnd> default_ime_windows_;
     std::map<std::string, int, std::less<>> files_icon_counts_;
     std::string system_folder_ = "C:\\WINDOWS\\system32\\";
     std::vector<InputRecord> input_log_;

@@ -75,4 +75,10 @@ std::uintptr_t SimDesktop::extract_icon(std::string_view path, int index)
     return icon;
 }
 
+Hwnd SimDesktop::default_ime_window(Hwnd w) const
+{
+    const auto it = default_ime_windows_.find(w);
+    return window_exists(w) && it != default_ime_windows_.end() ? it->second : 0;
+}
+
 } // namespace tv::sim

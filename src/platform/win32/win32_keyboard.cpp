@@ -80,4 +80,18 @@ std::string Win32Platform::system_folder() const
     return folder;
 }
 
+Hwnd Win32Platform::default_ime_window(Hwnd w) const
+{
+    HWND window = reinterpret_cast<HWND>(w);
+    if (!window || !IsWindow(window))
+        return 0;
+    return reinterpret_cast<Hwnd>(ImmGetDefaultIMEWnd(window));
+}
+
+bool Win32Platform::is_enabled(Hwnd w) const
+{
+    HWND window = reinterpret_cast<HWND>(w);
+    return window && IsWindow(window) && IsWindowEnabled(window) != FALSE;
+}
+
 } // namespace tv::win32

@@ -126,6 +126,8 @@ public:
     KeyboardLayout window_keyboard_layout(Hwnd) const override;
     std::string input_method_file_name(KeyboardLayout) const override;
     std::string system_folder() const override;
+    Hwnd default_ime_window(Hwnd) const override;
+    bool is_enabled(Hwnd) const override;
 
     // ---- clipboard, programs, common dialogs ----
     std::optional<std::string> clipboard_text() override;
