@@ -381,6 +381,14 @@ public:
     // The system folder (GetSystemDirectory), with a trailing backslash; empty when unknown.
     virtual std::string system_folder() const { return {}; }
 
+    // ---- the user's folders ----
+    // The user's desktop folder (the shell's folder 16, CSIDL_DESKTOPDIRECTORY),
+    // without a trailing backslash; empty when the shell does not know it.
+    virtual std::string desktop_folder() const { return {}; }
+    // The names of the files (not folders) directly in a folder given by its
+    // full path, sorted by name; empty when the folder is not there.
+    virtual std::vector<std::string> folder_files(std::string_view /*folder*/) const { return {}; }
+
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;
 };

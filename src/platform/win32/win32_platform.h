@@ -131,6 +131,10 @@ public:
     std::string input_method_file_name(KeyboardLayout) const override;
     std::string system_folder() const override;
 
+    // ---- the user's folders (win32_folders.cpp) ----
+    std::string desktop_folder() const override;
+    std::vector<std::string> folder_files(std::string_view folder) const override;
+
     // ---- clipboard, programs, common dialogs ----
     std::optional<std::string> clipboard_text() override;
     bool start_program(std::string_view path, Visibility) override;
