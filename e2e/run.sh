@@ -903,6 +903,8 @@ TESTS+=(task_list_notepads)
 # shellcheck source=e2e/ime_picker.sh
 source "$(dirname "${BASH_SOURCE[0]}")/ime_picker.sh"
 TESTS+=(ime_picker ime_table)
+# shellcheck source=e2e/navigation.sh
+source "$(dirname "${BASH_SOURCE[0]}")/navigation.sh"
 
 PASSED=0 FAILED=0
 
