@@ -132,6 +132,17 @@ TEST(Favourites, ShortcutAddressIsTheUrlLine)
         EXPECT_EQ(urls::shortcut_address(file), address) << file;
 }
 
+TEST(AddressListFile, GoButtonSearchKeepsItsPrefixWhateverTheWords)
+{
+    const std::pair<std::string_view, std::string> cases[] = {
+        {"天气", "https://s.example/s?wd=%E5%A4%A9%E6%B0%94&"},
+        {"a;b", "https://s.example/s?wd=a%3Bb&"},
+        {"", "https://s.example/s?wd=&"},
+    };
+    for (const auto& [words, address] : cases)
+        EXPECT_EQ(urls::go_search_address(kPrefix, words), address) << words;
+}
+
 struct SchemeCase {
     const char* link;
     urls::SchemeCommand command;

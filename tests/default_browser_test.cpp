@@ -5,6 +5,7 @@
 #include "status_form.h"
 
 #include "board/escmenu.h"
+#include "board/pyoil.h"
 #include "board/regform.h"
 #include "board/taskform.h"
 #include "core/sibling_channel.h"
@@ -37,9 +38,17 @@ protected:
             app->escmenu().BitBtn1.click();
             return;
         }
+        // An easy drag over a page ends with Ctrl held: the selection is
+        // copied (the clipboard holds it) and the main loop searches it.
+        desk.add_window("Internet Explorer_Server", "", Rect::from_size(200, 300, 600, 300));
+        desk.user_move({500, 400});
         desk.set_clipboard(text);
-        app->escmenu().Panel8.set_text("----"); // the status bar copied a dragged selection
-        desk.advance(50);
+        app->pyoil().easydrag.click();
+        desk.advance(100);
+        restart_status_timer();
+        desk.user_key(kCtrl, KeyAction::Down);
+        desk.advance(150);
+        desk.user_key(kCtrl, KeyAction::Up);
     }
 };
 

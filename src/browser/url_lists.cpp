@@ -1,6 +1,7 @@
 #include "browser/url_lists.h"
 
 #include "core/cell.h"
+#include "core/web_address.h"
 
 #include <utility>
 
@@ -81,6 +82,11 @@ std::string shortcut_address(std::string_view bytes)
             return std::string(without_blanks(rest.substr(1)));
     }
     return {};
+}
+
+std::string go_search_address(std::string_view prefix, std::string_view words)
+{
+    return std::string(prefix) + web::percent_encoded(words) + "&";
 }
 
 SchemeCommand scheme_command_of(std::string_view link_text)

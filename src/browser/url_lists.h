@@ -36,6 +36,11 @@ std::optional<std::string> favourites_folder(std::string_view desktop);
 // key in any case, blanks around key and value dropped). Empty when it has none.
 std::string shortcut_address(std::string_view bytes);
 
+// The go button's search (released with a button other than the left):
+// `prefix` (the configured search address, web::search_prefix of settings
+// line 28) + the words percent-encoded + "&".
+std::string go_search_address(std::string_view prefix, std::string_view words);
+
 // What a private-scheme link asks for.
 enum class SchemeCommand {
     Nothing,   // "vyk://bbs", "vyk://close", a number with no command, a bad number
