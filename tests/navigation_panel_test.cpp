@@ -302,6 +302,29 @@ TEST_F(NavigationPanel, WithoutTheSiblingAFavouriteOpensInTheDefaultBrowser)
     EXPECT_EQ(desk.opened_addresses(), (std::vector<std::string>{"http://news.example/", "https://b.example/x"}));
 }
 
+TEST_F(NavigationPanel, HugeAddressesAndOddNamesNeverCrashAndNeverReachTheShell)
+{
+    const std::string huge = "http://huge.example/" + std::string(64 * 1024, 'a');
+    desk.put_file(std::string("C:\\Users\\张三\\Favorites\\\x81\xFF.url"), "[InternetShortcut]\r\nURL=" + huge + "\r\n");
+    desk.put_file("C:\\Users\\张三\\Favorites\\script.url", "[InternetShortcut]\r\nURL=javascript:alert(1)\r\n");
+    for (const bool sibling_there : {true, false}) {
+        if (!sibling_there)
+            desk.missing_programs.push_back(kSiblingProgram);
+        start();
+        if (sibling_there)
+            add_sibling();
+        for (const int line : {3, 2}) { // by bytes: b.url, c.url, script.url, the odd name, 新闻.url
+            open_panel();
+            hover_favourite(line);
+            press(MouseButton::Left);
+        }
+        if (sibling_there)
+            EXPECT_EQ(caption("Tregform"), "vykgonewurl=javascript:alert(1)") << "the sibling reads what it is given";
+        EXPECT_TRUE(desk.opened_addresses().empty()) << sibling_there;
+        program.reset();
+    }
+}
+
 TEST_F(NavigationPanel, TheSearchPrefixIsASetting)
 {
     desk.missing_programs.push_back(kSiblingProgram);
