@@ -953,6 +953,8 @@ TESTS+=(ime_picker ime_table)
 TESTS+=(diagnostics_channel ui_stall)
 # shellcheck source=e2e/blind_selection.sh
 source "$(dirname "${BASH_SOURCE[0]}")/blind_selection.sh"
+# shellcheck source=e2e/navigation.sh
+source "$(dirname "${BASH_SOURCE[0]}")/navigation.sh"
 
 PASSED=0 FAILED=0
 

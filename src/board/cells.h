@@ -120,6 +120,9 @@ inline constexpr std::size_t kFirstLabelColourLine = 18; // lines 18 to 21 colou
 inline constexpr std::size_t kLastColourLine = 21;
 inline constexpr std::size_t kQuickRightLine = 22; // "快速右键--1"
 inline constexpr std::size_t kQuickMenuLine = 23;  // "快速菜单--1"
+// "搜索地址--" + the search address that search words follow when the default
+// browser opens them (no sibling browser); empty or not http(s): a built-in one.
+inline constexpr std::size_t kSearchPrefixLine = 27;
 
 } // namespace tv::settings
 

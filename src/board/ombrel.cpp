@@ -48,7 +48,17 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
       vykxcmd(*this, "vykxcmd"),
       mmenu(*this, "mmenu"),
       cmdlist(*this, "cmdlist"),
-      oldwindowtitle(*this, "oldwindowtitle")
+      oldwindowtitle(*this, "oldwindowtitle"),
+      Edit1(*this, "Edit1"),
+      ListBox10(*this, "ListBox10"),
+      ListBox8(*this, "ListBox8"),
+      Panel29(*this, "Panel29"),
+      Panel5(*this, "Panel5"),
+      Button1(*this, "Button1"),
+      Button14(*this, "Button14", "退出"),
+      SpeedButton65(*this, "SpeedButton65", "导航"),
+      SpeedButton68(*this, "SpeedButton68"),
+      newslot(*this, "newslot")
 {
     platform.set_ex_style(hwnd(), platform.ex_style(hwnd()) | kExToolWindow);
     LBox2.set_items(first_movement_samples());
@@ -56,6 +66,12 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
     Pan25.set_color(kEdgeBarGreen);
     hbar.set_color(kEdgeMarkBlue);
     hbar.set_bounds(0, 0, 9, 18);
+}
+
+Tombrel::~Tombrel()
+{
+    if (on_destroy)
+        on_destroy();
 }
 
 } // namespace tv

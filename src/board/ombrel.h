@@ -20,6 +20,8 @@ struct PendingWheelScroll {
 class Tombrel : public ui::Form {
 public:
     Tombrel(Platform&, ui::CellObserver*);
+    // Runs `on_destroy` while the controls still exist: the run's end.
+    ~Tombrel() override;
 
     // The mode engine's 40 ms timer; the main loop switches it on, the settings form off while open.
     ui::Timer Timer1;
@@ -79,6 +81,23 @@ public:
     ui::Button mmenu;
     ui::ListBox cmdlist;
     ui::Panel oldwindowtitle; // the title of the window in front at the last super right-click
+
+    // The address box and the address lists of the page panel, and the
+    // commands the address commands click (the browser form binds them).
+    ui::Edit Edit1;        // the address box; at start the first line of "url.txt" (address lists)
+    ui::ListBox ListBox10; // the personal address list: "url.txt", loaded at creation, saved at the end of the run
+    ui::ListBox ListBox8;  // the address file "vyknewurl.txt" another program handed over (engine tick)
+    ui::Panel Panel29;     // the pending address: the address box's text at each hand-over; read by no part
+    ui::Panel Panel5;      // the navigation panel's title as the engine tick last read it
+    ui::Button Button1;    // open address: a new page for the address box's text
+    ui::Button Button14;   // hide the browser
+    ui::Button SpeedButton65; // the navigation layout: the navigation view fills the screen
+    ui::Button SpeedButton68; // the help layout: the spare view fills the screen below the top bar
+    ui::Button newslot;    // allocate a page slot for no request ("vyk://http")
+    // The most recently allocated page slot (0 to 59). A hand-over without a
+    // request adds one, wrapping from above 59 to 1.
+    int slotPos = 0;
+    std::function<void()> on_destroy; // the run's end: the personal address list is saved
 
     // The return window: the window in front at the last super right-click or
     // left press outside the program's own forms (right-button dispatch); the

@@ -23,6 +23,11 @@ public:
     // replaced by defaults. Set by the settings list's loading.
     bool settings_unreadable = false;
 
+    // The web button's last start of the sibling browser failed (no "ombrel.exe"
+    // beside the program): addresses for it go to the default browser instead.
+    // Set by the sibling channel when it starts or finds the sibling.
+    bool sibling_missing = false;
+
     ui::Timer Timer1; // 30 ms, on from creation: runs the start command once and keeps the browser form parked
 };
 

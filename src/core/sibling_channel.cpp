@@ -3,6 +3,8 @@
 #include "board/regform.h"
 #include "board/vykform3.h"
 #include "core/cell.h"
+#include "core/settings_list.h"
+#include "core/web_address.h"
 
 namespace tv::sibling {
 
@@ -37,13 +39,32 @@ void bring_up_or_start(App& app)
     Platform& p = app.platform();
     const Hwnd sibling = p.find_window(kApplicationClass, kApplicationTitle);
     if (!sibling) {
-        p.start_program(app.regform().oldpath.text() + "ombrel.exe", Visibility::Hidden);
+        const bool started = p.start_program(app.regform().oldpath.text() + "ombrel.exe", Visibility::Hidden);
+        app.regform().sibling_missing = !started;
         return;
     }
+    app.regform().sibling_missing = false;
     if (p.is_iconic(sibling))
         p.restore_window(sibling);
     app.vykForm3().set_caption("vykcmdshowie");
     p.set_foreground(sibling);
+}
+
+bool missing(const App& app) { return !running(app.platform()) && app.regform().sibling_missing; }
+
+bool open_in_default_browser(App& app, std::string_view text)
+{
+    const std::string prefix = web::search_prefix(settings::value(app.regform().ListBox2, settings::kSearchPrefixLine));
+    const std::optional<std::string> address = web::default_browser_address(text, prefix);
+    return address && app.platform().open_address(*address);
+}
+
+void hand_over(App& app, std::string_view token, std::string_view text)
+{
+    if (missing(app))
+        open_in_default_browser(app, text);
+    else
+        send(app, std::string(token) + std::string(text));
 }
 
 std::optional<std::string> take_request(App& app, std::string_view prefix, std::string_view answer)

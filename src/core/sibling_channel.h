@@ -39,6 +39,19 @@ void hide_browser(App&);
 // "ombrel.exe" from the program folder, hidden.
 void bring_up_or_start(App&);
 
+// The sibling cannot read the outbox: it does not run and the last start
+// (the web button) failed, as for a user without "ombrel.exe" beside the program.
+bool missing(const App&);
+// Without the sibling: the user's default browser opens the text through the
+// shell, an http(s) address as it is, other text as search words behind the
+// search prefix of the settings list (web::default_browser_address). False
+// when nothing was opened (a scheme, a path, empty text, the shell refused).
+bool open_in_default_browser(App&, std::string_view text);
+// A writer that hands an address or search words to the sibling ("vykgonewurl="
+// + text) after it asked for the sibling (clicked the web button): when the
+// sibling is missing the default browser opens the text instead.
+void hand_over(App&, std::string_view token, std::string_view text);
+
 // Inbox: when the command cell starts with `prefix`, answers with `answer` and
 // returns the rest of the request (possibly empty).
 std::optional<std::string> take_request(App&, std::string_view prefix, std::string_view answer);

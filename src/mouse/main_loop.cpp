@@ -88,7 +88,7 @@ void MainLoop::run_tick()
 }
 
 // A selection the status bar copied ("----") is opened as an address by the
-// sibling browser. False when the clipboard cannot be opened: the tick ends.
+// sibling browser, or by the default browser when the sibling is missing. False when the clipboard cannot be opened: the tick ends.
 bool MainLoop::clipboard_search()
 {
     Tescmenu& menu = app_.escmenu();
@@ -103,6 +103,8 @@ bool MainLoop::clipboard_search()
         sibling::send(app_, "vykgonewurl=" + *text);
         platform_.sleep_ms(100);
         app_.taskform().pf4.click();
+        if (sibling::missing(app_))
+            sibling::open_in_default_browser(app_, *text);
     }
     return true;
 }

@@ -125,7 +125,7 @@ void EscapeMenuForm::search()
         p.set_foreground(main);
     else
         app_.taskform().pf4.click();
-    sibling::send(app_, "vykgonewurl=" + app_.escmenu().Edit1.text());
+    sibling::hand_over(app_, "vykgonewurl=", app_.escmenu().Edit1.text());
     hide_menu();
     app_.vykForm3().hide();
 }

@@ -386,6 +386,14 @@ public:
     // Whether a window takes input (IsWindowEnabled); false for no window.
     virtual bool is_enabled(Hwnd) const { return false; }
 
+    // ---- the user's folders ----
+    // The user's desktop folder (the shell's folder 16, CSIDL_DESKTOPDIRECTORY),
+    // without a trailing backslash; empty when the shell does not know it.
+    virtual std::string desktop_folder() const { return {}; }
+    // The names of the files (not folders) directly in a folder given by its
+    // full path, sorted by name; empty when the folder is not there.
+    virtual std::vector<std::string> folder_files(std::string_view /*folder*/) const { return {}; }
+
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;
 };

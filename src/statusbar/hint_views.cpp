@@ -53,14 +53,17 @@ void StatusForm::status_text_changed(std::string_view text)
 }
 
 // The address under the mouse opens in the sibling browser instead; the
-// sibling is started when it is not fully there.
+// sibling is started when it is not fully there, and when it cannot be the
+// default browser opens the address.
 void StatusForm::new_window_requested(bool& cancel)
 {
     cancel = true;
     sibling::send(app_, "vyknewurl=" + app_.lifeform().Panel32.text());
     Platform& p = app_.platform();
-    if (!p.find_window(sibling::kFrameClass) || !sibling::running(p))
-        p.start_program("ee.bat", Visibility::Hidden);
+    if (p.find_window(sibling::kFrameClass) && sibling::running(p))
+        return;
+    if (!p.start_program("ee.bat", Visibility::Hidden))
+        sibling::open_in_default_browser(app_, app_.lifeform().Panel32.text());
 }
 
 } // namespace tv

@@ -6,6 +6,7 @@
 #include "core/app.h"
 #include "core/start_command.h"
 #include "browser/address_commands.h"
+#include "browser/navigation_panel.h"
 #include "ime/ime_picker.h"
 #include "ime/input_mode.h"
 #include "mouse/auto_scroll.h"
@@ -39,7 +40,7 @@ public:
     void created(Tmodeform&) override {}
     void created(Tregform&) override;
     void created(Tinputmode&) override; // wiring_ime.cpp
-    void created(TvykForm3&) override {}
+    void created(TvykForm3&) override; // wiring_navigation.cpp
     void created(Tombrel&) override;
     void created(Trqmenu&) override;
     void created(Ttaskform&) override;
@@ -70,6 +71,9 @@ private:
     void bind_right_button(Tombrel&);
     // The task form's list, keys, commands and bars (wiring_task_manager.cpp).
     void bind_task_manager(Ttaskform&);
+    // The browser form's address list and the hand-overs its engine tick
+    // takes (wiring_navigation.cpp).
+    void bind_address_lists(Tombrel&);
 
     App& app_;
     MainForm main_form_;
@@ -96,6 +100,7 @@ private:
     ImePicker ime_picker_{app_};
     // The browser: the browser form and its address commands meet here.
     AddressCommands address_commands_{app_, app_.platform()};
+    NavigationPanel navigation_panel_{app_};
 };
 
 } // namespace tv

@@ -155,7 +155,7 @@ public:
     const std::vector<std::pair<std::string, Visibility>>& started_programs() const { return started_; }
     const std::vector<std::string>& opened_addresses() const { return opened_; }
     // Programs started with an argument list, in order; a path listed in
-    // missing_programs fails to start.
+    // missing_programs fails to start (with or without arguments).
     struct StartedWithArguments {
         std::string path;
         std::vector<std::string> arguments;
@@ -271,6 +271,8 @@ public:
     // and how many each holds; every extract_icon of one hands out a new icon.
     void set_file_icons(std::string path, int count) { files_icon_counts_[std::move(path)] = count; }
     void set_system_folder(std::string folder) { system_folder_ = std::move(folder); }
+    // The user's desktop folder the shell reports ("" for none).
+    void set_desktop_folder(std::string folder) { desktop_folder_ = std::move(folder); }
     // The layouts activated, with their flags, in order.
     const std::vector<std::pair<KeyboardLayout, std::uint32_t>>& activated_layouts() const { return activated_layouts_; }
 
@@ -346,6 +348,9 @@ public:
     std::string system_folder() const override { return system_folder_; }
     Hwnd default_ime_window(Hwnd) const override;
     bool is_enabled(Hwnd w) const override { return window_exists(w); }
+    std::string desktop_folder() const override { return desktop_folder_; }
+    // The files put into the folder (by full name), not those of folders below it.
+    std::vector<std::string> folder_files(std::string_view folder) const override;
     std::uintptr_t extract_icon(std::string_view path, int index) override;
 
     void set_diagnostics_source(std::function<std::string()> f) override { diagnostics_ = std::move(f); }
@@ -467,6 +472,7 @@ private:
     std::map<Hwnd, Hwnd> default_ime_windows_;
     std::map<std::string, int, std::less<>> files_icon_counts_;
     std::string system_folder_ = "C:\\WINDOWS\\system32\\";
+    std::string desktop_folder_ = "C:\\Users\\user\\Desktop";
     std::vector<InputRecord> input_log_;
     std::vector<MessageBoxRecord> message_boxes_;
     std::vector<PostedWheel> posted_wheels_;

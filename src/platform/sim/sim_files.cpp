@@ -96,6 +96,22 @@ bool SimDesktop::write_file_atomic(std::string_view name, std::string_view bytes
     return save_whole_file(steps, bytes);
 }
 
+std::vector<std::string> SimDesktop::folder_files(std::string_view folder) const
+{
+    std::vector<std::string> names;
+    if (folder.empty())
+        return names;
+    const std::string prefix = std::string(folder) + "\\";
+    for (const auto& [name, bytes] : files_) {
+        if (!name.starts_with(prefix))
+            continue;
+        const std::string rest = name.substr(prefix.size());
+        if (!rest.empty() && rest.find('\\') == std::string::npos)
+            names.push_back(rest);
+    }
+    return names; // the map keeps them sorted
+}
+
 void SimDesktop::remove_file(std::string_view name)
 {
     if (auto it = files_.find(name); it != files_.end())

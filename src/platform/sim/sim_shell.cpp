@@ -9,6 +9,8 @@ namespace tv::sim {
 
 bool SimDesktop::start_program(std::string_view path, Visibility v)
 {
+    if (std::find(missing_programs.begin(), missing_programs.end(), path) != missing_programs.end())
+        return false;
     started_.emplace_back(std::string(path), v);
     return true;
 }

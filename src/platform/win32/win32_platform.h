@@ -129,6 +129,10 @@ public:
     Hwnd default_ime_window(Hwnd) const override;
     bool is_enabled(Hwnd) const override;
 
+    // ---- the user's folders (win32_folders.cpp) ----
+    std::string desktop_folder() const override;
+    std::vector<std::string> folder_files(std::string_view folder) const override;
+
     // ---- clipboard, programs, common dialogs ----
     std::optional<std::string> clipboard_text() override;
     bool start_program(std::string_view path, Visibility) override;
