@@ -55,6 +55,11 @@ public:
     ui::Panel ctrlmess;
 
     TickCost main_loop_cost; // what the main loop's ticks cost, for the diagnostics dump
+
+    // Tell the input hook what the letters are now (selection keys, editing
+    // keys, an input method active) when that changed; the main loop clicks it
+    // at the end of every tick.
+    ui::Button keystt;
 };
 
 } // namespace tv
