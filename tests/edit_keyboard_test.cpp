@@ -301,6 +301,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FlagsCase{"close", "2", "key--cap",
                                 hook::kInputMethodActive | hook::kSelectionKeys | hook::kEditingKeys}));
 
+// An editing key's release leaves "old--xx" (while Shift is held for a
+// selection nothing rewrites it): it never enters the key history, which goes
+// on taking the tokens after it (Caps Lock twice still opens the pad).
+TEST_F(EditKeyboardApp, TheReleaseTokenStaysOutOfTheHistory)
+{
+    turn_on();
+    tap('B');
+    tap('K');
+    ASSERT_EQ(caption("Tpyoil"), "old--xx");
+    EXPECT_NE(app->kxm().ListBox1.item(0), "old--xx");
+    tap('N');
+    EXPECT_EQ(app->kxm().ListBox1.item(0), "old--newch");
+    open_pad();
+}
+
 TEST_F(EditKeyboardApp, SelectionKeysReachTheInputMethodAsCandidates)
 {
     app->kxm().Panel1.set_text("close");
