@@ -1,5 +1,6 @@
 // The hook's key maps: which keys the program's key flags turn into candidate
 // keys or editing keys, what is sent in their place, and the tokens of each.
+#include "hook/hook_contract.h"
 #include "hook/tokenizer.h"
 
 #include <gtest/gtest.h>
@@ -243,6 +244,62 @@ TEST(HookKeys, AHoldKeepsItsPressesVerdict)
                 sends += (sends.empty() ? "" : " ") + std::string(k.down ? "v" : "^") + std::to_string(k.vk);
             EXPECT_EQ(sends, s.sends);
         }
+    }
+}
+
+// The contract reads the key flags for key events and the left press only,
+// and hands the keys sent instead to the desk after the tokens.
+class FlagsDesk final : public HookDesk {
+public:
+    int flags = kEditingKeys;
+    int flag_reads = 0;
+    std::vector<std::string> log;
+
+    std::string state_caption() override { return {}; }
+    void deliver(Cell, std::string_view token) override { log.push_back(std::string(token)); }
+    bool pad_open() override { return false; }
+    int key_flags() override
+    {
+        ++flag_reads;
+        return flags;
+    }
+    void send_keys(const std::vector<Stroke>& strokes) override
+    {
+        for (const Stroke& k : strokes)
+            log.push_back((k.down ? "v" : "^") + std::to_string(k.vk));
+    }
+};
+
+TEST(HookKeys, TheContractReadsTheFlagsAndSendsTheKeys)
+{
+    struct Row {
+        const char* what;
+        RawEvent event;
+        int flag_reads;
+        std::vector<std::string> log;
+        Verdict verdict;
+    };
+    RawEvent left;
+    left.kind = RawKind::ButtonDown;
+    left.button = RawButton::Left;
+    RawEvent right = left;
+    right.button = RawButton::Right;
+    RawEvent wheel;
+    wheel.kind = RawKind::Wheel;
+    wheel.wheel_delta = 120;
+    const Row rows[] = {
+        {"an editing key", key('K', true), 1, {"old--40..0", "v40", "^40"}, Verdict::Suppress},
+        {"a left press ends the edit keyboard", left, 1, {"old--ret", "down/left//0,0"}, Verdict::Pass},
+        {"a right press does not read them", right, 0, {"down/right//0,0"}, Verdict::Pass},
+        {"a notch does not read them", wheel, 0, {"ystop wheel=///"}, Verdict::Pass},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        Tokenizer t;
+        FlagsDesk desk;
+        EXPECT_EQ(handle(t, r.event, desk), r.verdict);
+        EXPECT_EQ(desk.flag_reads, r.flag_reads);
+        EXPECT_EQ(desk.log, r.log);
     }
 }
 
