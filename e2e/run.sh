@@ -955,6 +955,9 @@ TESTS+=(diagnostics_channel ui_stall)
 source "$(dirname "${BASH_SOURCE[0]}")/blind_selection.sh"
 # shellcheck source=e2e/navigation.sh
 source "$(dirname "${BASH_SOURCE[0]}")/navigation.sh"
+# shellcheck source=e2e/edit_keyboard.sh
+source "$(dirname "${BASH_SOURCE[0]}")/edit_keyboard.sh"
+TESTS+=(edit_keyboard edit_keyboard_leaving)
 
 PASSED=0 FAILED=0
 

@@ -6,6 +6,7 @@
 #include "keyboard_pad_sim.h"
 
 #include "board/kxm.h"
+#include "board/modeform.h"
 #include "board/pyoil.h"
 #include "platform/keys.h"
 
@@ -141,7 +142,8 @@ protected:
     }
 };
 
-// Caps Lock with the pad open is the key that closes it.
+// Caps Lock with the pad open is the key that closes it; the edit keyboard
+// that opened with the pad then has the letters until N ends it.
 TEST_P(KeyWithPad, ReachesTheEditorUnlessThePadIsOpenAndKeepsIt)
 {
     const PassCase& c = GetParam();
@@ -150,6 +152,8 @@ TEST_P(KeyWithPad, ReachesTheEditorUnlessThePadIsOpenAndKeepsIt)
     if (app->kxm().Timer1.enabled())
         tap(vk::kCapsLock);
     ASSERT_FALSE(desk.hook_pad_open());
+    tap('N');
+    ASSERT_EQ(desk.hook_key_flags(), 0) << "the edit keyboard ended";
     EXPECT_EQ(press_and_release(c.vk), both()) << "pad closed";
 }
 
@@ -168,6 +172,7 @@ struct ClosingCase {
     const char* name;
     int vk;
     bool closing_key_kept;
+    bool edit_keyboard_stays_on; // its letters are editing keys until N ends it
 };
 
 void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
@@ -186,6 +191,9 @@ TEST_P(Closing, KeysPassAgainOnceThePadCloses)
     desk.user_key(c.vk, KeyAction::Up);
     desk.advance(100);
     EXPECT_EQ(keys_received() - before, c.closing_key_kept ? 0u : 2u);
+    EXPECT_EQ(app->modeform().caption() == "key--cap", c.edit_keyboard_stays_on);
+    if (c.edit_keyboard_stays_on)
+        tap('N');
     const std::size_t after_close = keys_received();
     tap('J');
     ASSERT_EQ(keys_received() - after_close, 2u);
@@ -194,8 +202,8 @@ TEST_P(Closing, KeysPassAgainOnceThePadCloses)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Closing,
-                         ::testing::Values(ClosingCase{"Caps Lock held", vk::kCapsLock, false},
-                                           ClosingCase{"N held", 'N', true}));
+                         ::testing::Values(ClosingCase{"Caps Lock held", vk::kCapsLock, false, true},
+                                           ClosingCase{"N held", 'N', true, false}));
 
 TEST_F(PadKeysApp, TypingReachesTheEditorAgainAfterThePadCloses)
 {
@@ -204,6 +212,7 @@ TEST_F(PadKeysApp, TypingReachesTheEditorAgainAfterThePadCloses)
     EXPECT_TRUE(editor_got('J').empty());
     tap(vk::kCapsLock);
     ASSERT_FALSE(desk.hook_pad_open());
+    tap('N'); // the edit keyboard that opened with the pad ends
     desk.user_type("jk");
     EXPECT_EQ(editor_got('J'), both());
     EXPECT_EQ(editor_got('K'), both());

@@ -23,7 +23,8 @@ Tkxm::Tkxm(Platform& platform, ui::CellObserver* observer)
       Button1(*this, "Button1"),
       Edit2(*this, "Edit2", "20"),
       oldleft(*this, "oldleft"),
-      CppWebBrowser1(*this, "CppWebBrowser1")
+      CppWebBrowser1(*this, "CppWebBrowser1"),
+      Panel18(*this, "Panel18")
 {
 }
 

@@ -47,6 +47,9 @@ public:
     ui::Edit Edit2;           // the corner radius in pixels, "20"
     ui::Panel oldleft;        // its Left keeps the pad's Left while the pad is parked
     ui::WebView CppWebBrowser1; // the help page "keycontrol.htm", filling the pad
+
+    // "old--ctrlcok" / "old--ctrlvok" after the edit keyboard's copy and paste (edit keyboard).
+    ui::Panel Panel18;
 };
 
 } // namespace tv

@@ -66,6 +66,11 @@ public:
     ui::Panel Panel7; // the composition window as last found: visible, enabled, handle, class, rectangle
 
     TickCost main_loop_cost; // what the main loop's ticks cost, for the diagnostics dump
+
+    // Tell the input hook what the letters are now (selection keys, editing
+    // keys, an input method active) when that changed; the main loop clicks it
+    // at the end of every tick.
+    ui::Button keystt;
 };
 
 } // namespace tv

@@ -16,11 +16,17 @@ Verdict handle(Tokenizer& tokenizer, const RawEvent& event, HookDesk& desk)
     HookState state;
     if (event.button == RawButton::Right)
         state = state_from_caption(desk.state_caption());
-    if (event.kind == RawKind::KeyDown || event.kind == RawKind::KeyUp)
+    if (event.button == RawButton::Left && event.kind == RawKind::ButtonDown)
+        state.key_flags = desk.key_flags();
+    if (event.kind == RawKind::KeyDown || event.kind == RawKind::KeyUp) {
         state.pad_open = desk.pad_open();
+        state.key_flags = desk.key_flags();
+    }
     const Output out = tokenizer.feed(event, state);
     for (const Delivery& delivery : out.deliveries)
         desk.deliver(delivery.cell, delivery.token);
+    if (!out.sends.empty())
+        desk.send_keys(out.sends);
     return out.verdict;
 }
 

@@ -52,6 +52,25 @@
 //   simulated     title() of the first window of     set_title() on the first window of
 //   desktop       class "Tinputmode"                 the cell's class, at once
 //
+//   the key flags what the program says of the letters: the entry point
+//                 SetHookKeys(main form, flags), flags of tokenizer.h
+//                 (kSelectionKeys 1, kEditingKeys 2, kInputMethodActive 4),
+//                 called by the main loop at the end of a tick whenever they
+//                 changed. They choose the key maps (tokenizer.h). Key events
+//                 and the left button's press read them.
+//   keys sent     a key a map translates is kept, and the keys the tokenizer
+//   instead       names (Output::sends) go out as the program's own input
+//                 after the event: they give no token and pass.
+//
+//   side          the key flags                      keys sent instead
+//   ------------  ---------------------------------  -----------------------------------
+//   wrhk.dll      an atomic SetHookKeys stores and   the callback posts them to the hook
+//                 the callback loads                 thread's own queue; the thread sends
+//                                                    them with SendInput once the callback
+//                                                    has returned (never inside it)
+//   simulated     a value its library's SetHookKeys  send_key() of each, at once, after
+//   desktop       sets                               the event (logged as synthetic input)
+//
 //   side          the pad flag                       a kept key held
 //   ------------  ---------------------------------  -----------------------------------
 //   wrhk.dll      an atomic the entry point stores   the callback mirrors kept_held() of
@@ -65,6 +84,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tv::hook {
 
@@ -85,6 +105,11 @@ public:
     virtual void deliver(Cell, std::string_view token) = 0;
     // The keyboard mouse pad is open (the last SetHookPad said 1).
     virtual bool pad_open() = 0;
+    // The key flags the last SetHookKeys gave (tokenizer.h); 0 before any.
+    virtual int key_flags() { return 0; }
+    // Sends the keys the tokenizer puts in place of a kept key, tagged as the
+    // program's own input (kOwnInputTag), in order, after the event.
+    virtual void send_keys(const std::vector<Stroke>&) {}
 };
 
 HookState state_from_caption(std::string_view caption);

@@ -15,8 +15,9 @@
 // WM_COPYDATA ("TVHS", answered to the requester's window: service_requests.h) or reset it ("TVHR").
 //
 // Everything below the entry points lives on the hook thread, except the few
-// values that start it and two atomics the program's thread touches: the pad
-// flag (SetHookPad) and the keys the hook keeps held (HookKeyHeld); a DLL
+// values that start it and the atomics the program's thread touches: the pad
+// flag (SetHookPad), the key flags (SetHookKeys) and the keys the hook keeps
+// held (HookKeyHeld); a DLL
 // keeps its hook state in statics.
 #include "hook/hook_contract.h"
 #include "hook/tokenizer.h"
@@ -44,6 +45,9 @@ using tv::hook::Verdict;
 // Thread messages the entry points post to the hook thread; wParam 1 is on, 0 off.
 constexpr UINT kSwitchMouseHook = WM_APP + 1;
 constexpr UINT kSwitchKeyboardHook = WM_APP + 2;
+// The callback's keys sent instead of a kept key: lParam a HeapAlloc'ed array
+// of wParam strokes, sent by the hook thread once the callback has returned.
+constexpr UINT kSendStrokes = WM_APP + 3;
 // The entry points wait this long for the hook thread, so that a hook is known
 // to be set when they return, and never longer.
 constexpr DWORD kAnswerWaitMs = 1000;
@@ -85,6 +89,8 @@ HWND g_input_mode_window = nullptr;
 
 // The keyboard mouse pad is open: the callback keeps the pad's keys.
 std::atomic<bool> g_pad_open{false};
+// The key flags of SetHookKeys: which key maps are in force (tokenizer.h).
+std::atomic<int> g_key_flags{0};
 // The keys the hook keeps from the applications while they are held, one bit
 // per code: the system's key state never sees them.
 std::atomic<std::uint32_t> g_kept_keys[8] = {};
@@ -217,7 +223,45 @@ public:
     }
 
     bool pad_open() override { return g_pad_open.load(std::memory_order_relaxed); }
+
+    int key_flags() override { return g_key_flags.load(std::memory_order_relaxed); }
+
+    // SendInput inside the callback would run the hooks again before this
+    // event is through; the hook thread sends them once it has returned.
+    void send_keys(const std::vector<tv::hook::Stroke>& strokes) override
+    {
+        HANDLE heap = GetProcessHeap();
+        auto* copy = static_cast<tv::hook::Stroke*>(HeapAlloc(heap, 0, strokes.size() * sizeof(tv::hook::Stroke)));
+        if (!copy)
+            return;
+        std::copy(strokes.begin(), strokes.end(), copy);
+        if (!PostThreadMessageW(GetCurrentThreadId(), kSendStrokes, strokes.size(), reinterpret_cast<LPARAM>(copy)))
+            HeapFree(heap, 0, copy);
+    }
 };
+
+// The keys that move the caret and the page are the extended ones, not the
+// number pad's.
+bool extended_key(int vk) { return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE; }
+
+void send_strokes(const MSG& message)
+{
+    auto* strokes = reinterpret_cast<tv::hook::Stroke*>(message.lParam);
+    if (!strokes)
+        return;
+    INPUT inputs[8] = {};
+    const std::size_t count = std::min<std::size_t>(message.wParam, std::size(inputs));
+    for (std::size_t i = 0; i < count; ++i) {
+        KEYBDINPUT& k = inputs[i].ki;
+        inputs[i].type = INPUT_KEYBOARD;
+        k.wVk = static_cast<WORD>(strokes[i].vk);
+        k.wScan = static_cast<WORD>(MapVirtualKeyW(static_cast<UINT>(strokes[i].vk), MAPVK_VK_TO_VSC));
+        k.dwFlags = (strokes[i].down ? 0 : KEYEVENTF_KEYUP) | (extended_key(strokes[i].vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+        k.dwExtraInfo = tv::hook::kOwnInputTag;
+    }
+    SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
+    HeapFree(GetProcessHeap(), 0, strokes);
+}
 
 Verdict dispatch(const RawEvent& event)
 {
@@ -459,6 +503,10 @@ DWORD WINAPI hook_thread_main(void* ready)
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!message.hwnd && take_switch_request(message))
             continue;
+        if (!message.hwnd && message.message == kSendStrokes) {
+            send_strokes(message);
+            continue;
+        }
         DispatchMessageW(&message);
     }
     switch_hook(g_hooks.mouse, WH_MOUSE_LL, &mouse_hook, false);
@@ -522,6 +570,15 @@ extern "C" BOOL WINAPI SetHookkb(HWND /*main_form*/, int on, int /*mode*/)
 extern "C" BOOL WINAPI SetHookPad(HWND /*main_form*/, int open)
 {
     g_pad_open.store(open != 0, std::memory_order_relaxed);
+    return TRUE;
+}
+
+// What the program says of the letters (tokenizer.h: 1 selection keys, 2
+// editing keys, 4 an input method is active). Takes effect from the next key
+// event; no message to the hook thread.
+extern "C" BOOL WINAPI SetHookKeys(HWND /*main_form*/, int flags)
+{
+    g_key_flags.store(flags, std::memory_order_relaxed);
     return TRUE;
 }
 

@@ -34,7 +34,10 @@ void KeyHistory::take_keyboard_cell()
     Tpyoil& pyoil = app_.pyoil();
     const std::string cell = pyoil.caption();
     const std::string top = entry(0);
-    if (top != cell && top != "old--xx")
+    // "old--xx" moves the cell off a token without entering the history (as the
+    // pad's history reads it); tested on the top instead, one such entry would
+    // stop the history for good.
+    if (top != cell && cell != "old--xx")
         insert_top(cell);
     if (entry(0) == cell && app_.platform().key_down(vk::kSemicolon) && app_.kxm().caption() != "xx find")
         pyoil.set_caption("key--ttkeep");

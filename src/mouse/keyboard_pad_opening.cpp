@@ -90,8 +90,10 @@ void open_keyboard_pad(App& app)
 
 void MainLoop::caps_lock_rules()
 {
-    if (caps_lock_twice(app_))
-        open_keyboard_pad(app_);
+    if (!caps_lock_twice(app_))
+        return;
+    open_keyboard_pad(app_);
+    edit_keyboard_.entered();
 }
 
 void KeyboardPad::create()

@@ -6,6 +6,9 @@
 #include "board/places.h"
 #include "board/pyoil.h"
 #include "board/regform.h"
+#include "core/cell.h"
+#include "hook/tokenizer.h"
+#include "mouse/edit_keyboard.h"
 
 namespace tv {
 namespace {
@@ -71,6 +74,7 @@ bool MainForm::load_hook_library()
         return fail();
     set_hook_kb_({window, 1, kKeyboardHookMode});
     set_hook_pad_ = p.entry_point(lib, "SetHookPad");
+    set_hook_keys_ = p.entry_point(lib, "SetHookKeys");
     return true; // the library stays loaded for the whole run
 }
 
@@ -136,6 +140,28 @@ void MainForm::tell_hook_pad()
 {
     if (set_hook_pad_)
         set_hook_pad_({static_cast<std::intptr_t>(app_.pyoil().hwnd()), app_.kxm().Timer1.enabled() ? 1 : 0});
+}
+
+// What the letters are now, for the input hook: selection keys while a blind
+// selection is going on in an input method (`kxm.Panel17`, the blind state,
+// not 0, and `kxm.Panel1` "close"), editing keys while the edit keyboard is on
+// and the key pad closed,
+// and whether an input method is active. Told only when it changed.
+void MainForm::tell_hook_keys()
+{
+    const Tkxm& pad = app_.kxm();
+    const bool input_method = pad.Panel1.text() == "close";
+    int flags = 0;
+    if (input_method && cell::number(pad.Panel17.text()).value_or(0) != 0)
+        flags |= hook::kSelectionKeys;
+    if (EditKeyboard::on(app_) && !pad.Timer1.enabled())
+        flags |= hook::kEditingKeys; // while the key pad is open the letters are its
+    if (input_method)
+        flags |= hook::kInputMethodActive;
+    if (!set_hook_keys_ || flags == told_key_flags_)
+        return;
+    set_hook_keys_({static_cast<std::intptr_t>(app_.pyoil().hwnd()), flags});
+    told_key_flags_ = flags;
 }
 
 void MainForm::switch_mouse_hook()

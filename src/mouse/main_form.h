@@ -25,6 +25,7 @@ public:
     void switch_keyboard_hook();    // `srftt`
     void switch_mouse_hook();       // `sbtt`
     void tell_hook_pad();           // `padtt`
+    void tell_hook_keys();          // `keystt`
 
 private:
     bool load_hook_library();
@@ -34,6 +35,8 @@ private:
     EntryPoint set_hook_mo_;
     EntryPoint set_hook_kb_;
     EntryPoint set_hook_pad_; // optional: a library without it never keeps keys
+    EntryPoint set_hook_keys_; // optional: a library without it never translates letters
+    int told_key_flags_ = 0;   // what SetHookKeys was last told (the library starts with 0)
 };
 
 } // namespace tv

@@ -35,13 +35,16 @@ std::string flag_text(bool b) { return b ? "1" : "0"; }
 } // namespace
 
 MainLoop::MainLoop(App& app)
-    : app_(app), platform_(app.platform()), history_(app), startup_(app, title_value_)
+    : app_(app), platform_(app.platform()), history_(app), startup_(app, title_value_), edit_keyboard_(app)
 {
 }
 
 void MainLoop::tick()
 {
-    app_.pyoil().main_loop_cost.measure(platform_, [this] { run_tick(); });
+    app_.pyoil().main_loop_cost.measure(platform_, [this] {
+        run_tick();
+        app_.pyoil().keystt.click();
+    });
 }
 
 void MainLoop::run_tick()
@@ -75,7 +78,8 @@ void MainLoop::run_tick()
         return;
     if (!key_gestures())
         return;
-    edit_keyboard_rules();
+    if (!edit_keyboard_rules())
+        return;
     history_.take_keyboard_cell();
     continuous_selection_rules();
     alt_then_windows_second_chance();
@@ -336,6 +340,7 @@ void MainLoop::left_button()
         Tmodeform& strip = app_.modeform();
         strip.set_caption("old--cap");
         strip.set_left(platform_.screen_size().width + 10);
+        edit_keyboard_.left_button_down();
         return;
     }
     for (bool& pressed : left_pressed_) {
@@ -346,6 +351,8 @@ void MainLoop::left_button()
             input::press(platform_, vk::kShift);
     }
 }
+
+bool MainLoop::edit_keyboard_rules() { return edit_keyboard_.rules(); }
 
 void MainLoop::still_tick()
 {

@@ -10,6 +10,7 @@
 #include "core/app.h"
 #include "core/startup.h"
 #include "mouse/blind_selection.h"
+#include "mouse/edit_keyboard.h"
 #include "mouse/key_history.h"
 
 namespace tv {
@@ -22,13 +23,15 @@ public:
     void tick();
     // `pyoil.Timer2`, 100 ms: counts how long the pointer stands still.
     void still_tick();
+    // The edit keyboard, whose rules run in the tick; its bar's pointer handler.
+    EditKeyboard& edit_keyboard() { return edit_keyboard_; }
 
 private:
     // The input-method companion and the edit keyboard act here; of these only the picker opens so far.
     void ime_anchor_follows_space();           // Space held: the input-method window's anchor follows it
     void open_picker();                        // "key--show ime": the input-method picker opens (main_loop_picker.cpp)
     void blind_state_reset();                  // the blind selection's reset and the selection bar text
-    void edit_keyboard_rules() {}              // before the key history takes the keyboard cell
+    bool edit_keyboard_rules();                // before the key history takes the keyboard cell; false ends the tick
     void continuous_selection_rules();         // after it
     void caps_lock_rules();                    // Caps Lock released twice opens the keyboard mouse pad
     void forget_ime_window();                  // the left button went down
@@ -70,6 +73,7 @@ private:
     std::string ime_description_;
     int still_count_ = 0;
     int still_toggle_ = 0;
+    EditKeyboard edit_keyboard_;
 };
 
 } // namespace tv

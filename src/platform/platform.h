@@ -36,6 +36,8 @@ enum ExStyle : std::uint32_t {
     kExTopmost = 0x0008,
     kExToolWindow = 0x0080,
     kExAppWindow = 0x40000,
+    kExWindowEdge = 0x0100,
+    kExNoActivate = 0x08000000,
 };
 
 enum class Visibility { Hidden, Shown };

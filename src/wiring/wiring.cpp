@@ -32,6 +32,7 @@ void Wiring::created(Tpyoil& f)
     f.srftt.on_click = [this] { main_form_.switch_keyboard_hook(); };
     f.sbtt.on_click = [this] { main_form_.switch_mouse_hook(); };
     f.padtt.on_click = [this] { main_form_.tell_hook_pad(); };
+    f.keystt.on_click = [this] { main_form_.tell_hook_keys(); };
     f.Label2.on_click = [this] { main_form_.start_label_clicked(); };
     f.Label4.on_press = f.Label7.on_press = [this](MouseButton) { main_form_.pad_labels_pressed(); };
     f.Image1.on_release = f.Image4.on_release = [this](MouseButton b) { main_form_.picture_released(b); };

@@ -37,7 +37,7 @@ public:
     void created(Tpyoil&) override;
     void created(TFormMain&) override;
     void created(Tkxm&) override;
-    void created(Tmodeform&) override {}
+    void created(Tmodeform&) override; // wiring_edit_keyboard.cpp
     void created(Tregform&) override;
     void created(Tinputmode&) override; // wiring_ime.cpp
     void created(TvykForm3&) override; // wiring_navigation.cpp

@@ -120,6 +120,8 @@ public:
     bool mouse_hook_on() const { return mouse_hook_; }
     bool keyboard_hook_on() const { return keyboard_hook_; }
     bool hook_pad_open() const { return hook_pad_open_; }
+    // The key flags the library's SetHookKeys was last given (hook/tokenizer.h).
+    int hook_key_flags() const { return hook_key_flags_; }
 
     // ---- what the windows received ----
     // Every key event, the user's and the program's own, that went on to the
@@ -451,6 +453,7 @@ private:
     bool mouse_hook_ = false;
     bool keyboard_hook_ = false;
     bool hook_pad_open_ = false;
+    int hook_key_flags_ = 0;
     std::vector<ReceivedKey> received_keys_;
 
     std::uint64_t now_ = 0;

@@ -76,6 +76,17 @@ public:
 
     bool pad_open() override { return desktop_.hook_pad_open(); }
 
+    int key_flags() override { return desktop_.hook_key_flags(); }
+
+    // Sent once the event is through (feed_hook), as wrhk.dll sends them once
+    // its callback has returned.
+    void send_keys(const std::vector<hook::Stroke>& strokes) override
+    {
+        sends.insert(sends.end(), strokes.begin(), strokes.end());
+    }
+
+    std::vector<hook::Stroke> sends;
+
 private:
     SimDesktop& desktop_;
 };
@@ -143,7 +154,10 @@ void SimDesktop::feed_hook(const hook::RawEvent& e)
     if (is_key ? !keyboard_hook_ : !mouse_hook_)
         return;
     SimHookDesk desk(*this);
-    last_verdict_ = hook::handle(tokenizer_, e, desk);
+    const hook::Verdict verdict = hook::handle(tokenizer_, e, desk);
+    for (const hook::Stroke& stroke : desk.sends)
+        send_key(stroke.vk, stroke.down ? KeyAction::Down : KeyAction::Up);
+    last_verdict_ = verdict;
 }
 
 Hwnd SimDesktop::own_window_at(Point p) const

@@ -42,6 +42,9 @@ SimLibrary SimDesktop::hook_library()
     lib.entries["SetHookPad"] = [this](const std::vector<std::intptr_t>& args) {
         hook_pad_open_ = args.size() > 1 && args[1] != 0;
     };
+    lib.entries["SetHookKeys"] = [this](const std::vector<std::intptr_t>& args) {
+        hook_key_flags_ = args.size() > 1 ? static_cast<int>(args[1]) : 0;
+    };
     return lib;
 }
 
