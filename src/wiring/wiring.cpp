@@ -71,6 +71,7 @@ void Wiring::created(Tombrel& f)
     f.Timer1.on_timer = [this] { mode_engine_.tick(); };
     bind_auto_scroll(f);
     bind_right_button(f);
+    bind_browser(f);
 }
 
 void Wiring::created(Ttaskform& f)

@@ -6,6 +6,7 @@
 #include "core/app.h"
 #include "core/start_command.h"
 #include "browser/address_commands.h"
+#include "browser/browser_form.h"
 #include "ime/ime_picker.h"
 #include "ime/input_mode.h"
 #include "mouse/auto_scroll.h"
@@ -70,6 +71,9 @@ private:
     void bind_right_button(Tombrel&);
     // The task form's list, keys, commands and bars (wiring_task_manager.cpp).
     void bind_task_manager(Ttaskform&);
+    // The browser form's pages, strips, page panel and commands (wiring_browser.cpp).
+    void bind_browser(Tombrel&);
+    void bind_browser_views(Tombrel&);
 
     App& app_;
     MainForm main_form_;
@@ -96,6 +100,7 @@ private:
     ImePicker ime_picker_{app_};
     // The browser: the browser form and its address commands meet here.
     AddressCommands address_commands_{app_, app_.platform()};
+    BrowserForm browser_form_{app_, address_commands_};
 };
 
 } // namespace tv
