@@ -903,6 +903,9 @@ TESTS+=(task_list_notepads)
 # shellcheck source=e2e/ime_picker.sh
 source "$(dirname "${BASH_SOURCE[0]}")/ime_picker.sh"
 TESTS+=(ime_picker ime_table)
+# shellcheck source=e2e/browser.sh
+source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
+TESTS+=(browser_no_web_control)
 
 PASSED=0 FAILED=0
 
