@@ -6,6 +6,8 @@
 #include "sim_app.h"
 
 #include "board/ombrel.h"
+#include "board/regform.h"
+#include "board/vykform3.h"
 
 #include <ostream>
 
@@ -145,6 +147,47 @@ INSTANTIATE_TEST_SUITE_P(Pages, EmptyPage,
                          ::testing::Values(EmptyCase{"no_view_shown", false, true, {"web1"}},
                                            EmptyCase{"no_view_hidden_browser", false, false, {"web1", "web2"}},
                                            EmptyCase{"view_shown", true, true, {"web1", "web2"}}));
+
+struct NavigationCase {
+    const char* name;
+    std::string link;           // the navigation view's last status text
+    std::string outbox;         // the caption of `regform` afterwards
+    bool panel_hidden;
+};
+
+void PrintTo(const NavigationCase& c, std::ostream* os) { *os << c.name; }
+
+class NavigationViewRequest : public Popups, public ::testing::WithParamInterface<NavigationCase> {};
+
+TEST_P(NavigationViewRequest, GoesToTheSiblingAndNeverOpensAWindow)
+{
+    const NavigationCase& c = GetParam();
+    TvykForm3& panel = app->vykForm3();
+    panel.CppWebBrowser3.navigate("file:///C:/Tarvesk/nav.htm");
+    const WebViewId view = panel.CppWebBrowser3.id();
+    ASSERT_NE(view, 0u);
+    panel.set_bounds(100, 100, 300, 300);
+    panel.show();
+    app->regform().set_caption("before");
+    desk.fire_status_text(view, c.link);
+    EXPECT_TRUE(desk.fire_new_window(view));
+    EXPECT_EQ(app->regform().caption(), c.outbox);
+    EXPECT_EQ(panel.left() == -2000 && !panel.visible(), c.panel_hidden);
+    EXPECT_TRUE(captions().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, NavigationViewRequest,
+                         ::testing::Values(NavigationCase{"link", "http://a.cn/x", "vyknewurl=http://a.cn/x", true},
+                                           NavigationCase{"no_link", "", "before", false}));
+
+TEST_F(Popups, TheNavigationViewNeverGoesToCopyso)
+{
+    TvykForm3& panel = app->vykForm3();
+    panel.CppWebBrowser3.navigate("file:///C:/Tarvesk/nav.htm");
+    const WebViewId view = panel.CppWebBrowser3.id();
+    EXPECT_TRUE(desk.fire_before_navigate(view, "http://x.copyso.cn/a"));
+    EXPECT_FALSE(desk.fire_before_navigate(view, "http://a.cn/copy-so"));
+}
 
 } // namespace
 } // namespace tv::test

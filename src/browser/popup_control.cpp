@@ -2,6 +2,8 @@
 
 #include "board/ombrel.h"
 #include "board/places.h"
+#include "board/vykform3.h"
+#include "core/sibling_channel.h"
 
 #include <string>
 #include <vector>
@@ -61,6 +63,23 @@ bool PopupControl::remove_empty_page(PageSlots& slots)
     slots.close(static_cast<std::size_t>(slots.active_index()));
     activate_last(slots);
     return true;
+}
+
+void PopupControl::navigation_new_window(bool& cancel)
+{
+    cancel = true;
+    if (navigation_link_.empty())
+        return;
+    sibling::send(app_, "vyknewurl=" + navigation_link_);
+    TvykForm3& panel = app_.vykForm3();
+    park(panel);
+    panel.hide();
+}
+
+void PopupControl::navigation_before_navigate(std::string_view url, bool& cancel)
+{
+    if (url.find("copyso") != std::string_view::npos)
+        cancel = true;
 }
 
 } // namespace tv

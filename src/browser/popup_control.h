@@ -6,6 +6,9 @@
 #include "browser/page_slots.h"
 #include "core/app.h"
 
+#include <string>
+#include <string_view>
+
 namespace tv {
 
 class PopupControl {
@@ -30,8 +33,17 @@ public:
     // pixels right and down): it is closed and the last page becomes active.
     bool remove_empty_page(PageSlots&);
 
+    // The navigation panel's view: its requests never open a window. The
+    // address of the link under the pointer (its last status text) goes to the
+    // sibling as "vyknewurl=" and the panel is hidden; with no such address the
+    // request is dropped. Its navigations to an address holding "copyso" never start.
+    void navigation_status_text(std::string_view text) { navigation_link_.assign(text); }
+    void navigation_new_window(bool& cancel);
+    static void navigation_before_navigate(std::string_view url, bool& cancel);
+
 private:
     App& app_;
+    std::string navigation_link_;
     int block_ = 1;
     bool check_pending_ = false;
 };

@@ -1,6 +1,7 @@
 #include "wiring/wiring.h"
 
 #include "board/ombrel.h"
+#include "board/vykform3.h"
 
 namespace tv {
 
@@ -65,6 +66,12 @@ void Wiring::bind_browser_views(Tombrel& f)
     f.bottomStrip.TitleChange = [&b](std::string_view t) { b.strip_title(1, t); };
     for (ui::WebView* view : {&f.topStrip, &f.bottomStrip, &f.CppWebBrowser1})
         view->StatusTextChange = [&b](std::string_view t) { b.status_text(t); };
+    // The navigation panel's view (its form is made before the browser form).
+    ui::WebView& navigation = app_.vykForm3().CppWebBrowser3;
+    PopupControl& popups = b.popups();
+    navigation.StatusTextChange = [&popups](std::string_view t) { popups.navigation_status_text(t); };
+    navigation.NewWindow2 = [&popups](bool& cancel) { popups.navigation_new_window(cancel); };
+    navigation.BeforeNavigate2 = &PopupControl::navigation_before_navigate;
 }
 
 } // namespace tv
