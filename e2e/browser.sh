@@ -8,7 +8,6 @@ BROWSER_DUMP_CASES=(
     "ombrel|PageControl1|left=0"
     "ombrel|PageControl1|width=${DESKTOP_SIZE%x*}"
     "ombrel|PageControl1|height=${DESKTOP_SIZE#*x}"
-    "ombrel|PageControl1|visible=1"
     "ombrel|PageControl1|items=[]"
     "ombrel|Panel3|left=-2000"
     "ombrel|topStrip|left=-1000"

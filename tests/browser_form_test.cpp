@@ -8,6 +8,7 @@
 #include "board/ombrel.h"
 #include "board/places.h"
 #include "board/pyoil.h"
+#include "board/vykform3.h"
 #include "browser/browser_form.h"
 #include "browser/page_addresses.h"
 #include "platform/keys.h"
@@ -328,6 +329,38 @@ TEST_F(BrowserPages, HoveringThePageListSwitchesPages)
     EXPECT_EQ(f().Panel23.text(), "左键转到所选窗口；右键关闭所选窗口");
 }
 
+// The page area lies under the panel: presses and pointing reach the panel's controls.
+TEST_F(BrowserPages, ThePanelsControlsTakeThePointerOverThePageArea)
+{
+    new_slot();
+    new_slot();
+    f().cmdshowbrowser.click();
+    f().cmdpages.click();
+    const Point line = on_line(f().ListBox1, 1);
+    f().on_mouse_move(line);
+    f().on_button(MouseButton::Right, ButtonAction::Down, line);
+    f().on_button(MouseButton::Right, ButtonAction::Up, line);
+    EXPECT_EQ(captions(), std::vector<std::string>{"web1"});
+    const Point background{f().Panel3.left() + 39, f().Panel3.top() + 10}; // between two buttons
+    ASSERT_EQ(f().control_at(background), &f().Panel3);
+    f().on_mouse_move(background);
+    EXPECT_EQ(f().Panel3.left(), kParkedLeft);
+    EXPECT_EQ(app->vykForm3().caption(), "iemenu");
+}
+
+TEST_F(BrowserPages, TheHelpCommandOpensTheAddressOnTheNextTick)
+{
+    f().Edit1.set_text("http://help.cn/");
+    f().Button10.click();
+    EXPECT_TRUE(captions().empty());
+    f().pagecheck.click();
+    EXPECT_EQ(captions(), std::vector<std::string>{"web1"});
+    EXPECT_EQ(f().bottomStrip.bounds(), Rect::from_size(0, 768 + kStripHeight, 1024, 0));
+    EXPECT_EQ(f().topStrip.bounds(), Rect::from_size(kParkedLeft, 0, 1024, kStripHeight)); // opening moved it away
+    f().pagecheck.click();
+    EXPECT_EQ(captions().size(), 1u);
+}
+
 TEST_F(BrowserPages, TheSwitcherListsThePagesAndPutsThePointerOnThePanel)
 {
     new_slot();
@@ -483,7 +516,7 @@ TEST_F(BrowserPages, StopStopsEveryPageAndClosesTheForm)
     f().Button22.click();
     for (const WebViewId id : {first, second})
         EXPECT_EQ(desk.web_view(id)->commands, std::vector<WebCommand>{WebCommand::Stop});
-    EXPECT_FALSE(f().PageControl1.visible());
+    EXPECT_EQ(shown_view(), 0u);
     EXPECT_FALSE(f().visible());
 }
 

@@ -79,6 +79,7 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
       Button8(*this, "Button8", "__"),
       Button38(*this, "Button38"),
       ListBox11(*this, "ListBox11"),
+      Button10(*this, "Button10"),
       wheelmess(*this, "wheelmess"),
       topStrip(*this, "topStrip"),
       bottomStrip(*this, "bottomStrip"),

@@ -92,7 +92,8 @@ public:
 
     // ---- the browser: page area, strips and the page panel `Panel3` ----
     // The page area is `PageControl1` above: its bounds are the area, its
-    // items the pages' captions in order, its selection the active page.
+    // items the pages' captions in order, its selection the active page; it is
+    // never drawn (the pages' views are), so it takes no pointer from the panel.
     // Commands, clicked by the panel and from outside the browser:
     ui::Button Button1;       // open address: the text of `Edit1` (after a ";") in a new page slot
     ui::Button Button14;      // "退出": hide the browser form
@@ -124,6 +125,7 @@ public:
     ui::Button Button8;       // "__": hide the panel
     ui::Button Button38;      // the panel's anchor: the pointer goes there when the switcher opens
     ui::ListBox ListBox11;    // the pop-up check's scratch list: one line per page, non-empty for a pop-up
+    ui::Button Button10;      // the help command: on the engine's next tick the strips are laid out and an address opens
     ui::Panel wheelmess;      // the wheel hint panel; away from the screen's top, opening an address frames the pages
     // The strips above and below the page area and the form's spare views.
     ui::WebView topStrip;

@@ -36,7 +36,6 @@ void BrowserForm::created()
     for (ui::WebView* spare : {&f.CppWebBrowser1, &f.CppWebBrowser2, &f.cweb})
         spare->set_bounds(kParkedLeft, 0, 0, 0);
     f.PageControl1.set_bounds(0, 0, screen.width, screen.height);
-    f.PageControl1.show();
     if (f.ListBox10.count() > 0)
         f.Edit1.set_text(f.ListBox10.item(0));
     f.Panel9.set_bounds(screen.width - 80, screen.height / 2, 60, 24);
@@ -47,6 +46,8 @@ void BrowserForm::created()
     place_panel(centred(p, 400, 540));
     set_panel_visible(true);
     hide_panel();
+    if (p.read_file_status(p.program_folder() + "disphelp").status != FileStatus::Absent)
+        help_command();
 }
 
 PageSlots& BrowserForm::slots_of_form()
@@ -151,7 +152,7 @@ void BrowserForm::focus_page()
 void BrowserForm::open_address()
 {
     Tombrel& f = form();
-    f.PageControl1.show();
+    slots_of_form().set_area_shown(true);
     if (f.CppWebBrowser2.left() >= 0)
         f.CppWebBrowser2.set_left(kParkedLeft);
     show_address_list(false);
@@ -240,6 +241,10 @@ void BrowserForm::housekeeping()
     if (!slots_)
         return;
     Tombrel& f = form();
+    if (std::exchange(help_pending_, false)) {
+        lay_out_strips();
+        open_address();
+    }
     if (popups_.check_pending())
         popups_.check(*slots_, {app_.platform().screen_size().width, f.PageControl1.height()});
     popups_.remove_empty_page(*slots_);

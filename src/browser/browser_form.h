@@ -44,6 +44,7 @@ public:
     void focus_page();              // `wfocus`
     void close_active_page();
     void housekeeping();            // `pagecheck`, from the mode engine's tick
+    void help_command() { help_pending_ = true; } // `Button10`, a click on `Edit6`
     // A new-window request of a strip or the spare view: the same routing as a page's.
     void view_new_window(WebViewId requester, bool& cancel, WebViewId& target);
     void strip_title(int strip, std::string_view title) { strip_titles_[static_cast<std::size_t>(strip)] = title; }
@@ -116,6 +117,7 @@ private:
     std::array<std::string, 2> strip_titles_; // `stripTitles`: top, bottom
     int last_page_line_ = -1;          // the page list's line hovered last
     int last_address_line_ = -1;       // the address list's line hovered last
+    bool help_pending_ = false;        // the help command waits for the engine's tick
 };
 
 } // namespace tv

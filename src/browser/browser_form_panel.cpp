@@ -145,7 +145,7 @@ void BrowserForm::pointer_moved(Point p)
         lay_out_strips();
         f.CppWebBrowser2.set_left(kParkedLeft);
     }
-    f.PageControl1.show();
+    slots_of_form().set_area_shown(true);
     show_address_list(false);
     const int line = line_under(f.ListBox1, p);
     if (line >= 0 && line != last_page_line_) {
@@ -232,8 +232,7 @@ void BrowserForm::stop_clicked()
     PageSlots& slots = slots_of_form();
     for (std::size_t i = 0; i < slots.count(); ++i)
         slots.page(i).stop();
-    f.PageControl1.hide();
-    slots.place_views();
+    slots.set_area_shown(false);
     f.topStrip.stop();
     f.bottomStrip.stop();
     f.hide();

@@ -167,7 +167,7 @@ void PageSlots::place_views()
 {
     const int active = active_index();
     for (std::size_t i = 0; i < pages_.size(); ++i)
-        pages_[i]->place(static_cast<int>(i) == active && area_.visible() ? Point{area_.left(), area_.top()}
+        pages_[i]->place(static_cast<int>(i) == active && area_shown_ ? Point{area_.left(), area_.top()}
                                                                             : kAwayFromForm);
 }
 

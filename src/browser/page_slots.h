@@ -1,8 +1,9 @@
 // The browser's page slots: sixty numbered places for the pages of the page
 // area, each page a web view of its own.
 //
-// The page area (`ombrel.PageControl1`) lists the open pages in order, by
-// caption, and its selection is the active page: other behaviours may select
+// The page area (`ombrel.PageControl1`, a cell that is never drawn: its bounds
+// are the area) lists the open pages in order, by caption, and its selection is
+// the active page: other behaviours may select
 // another page, and the next placement shows it. Only the active page's view
 // lies in the page area; the others wait off the form. A closed page leaves the
 // page area for good: its view is stopped and ended, so it reports nothing
@@ -108,6 +109,13 @@ public:
     // Shows the active page's view in the page area and sends the others off the form.
     void place_views();
     void set_heights(int height);
+    // Whether the page area shows at all (the stop button takes it away).
+    bool area_shown() const { return area_shown_; }
+    void set_area_shown(bool shown)
+    {
+        area_shown_ = shown;
+        place_views();
+    }
 
 private:
     void list_captions();
@@ -117,6 +125,7 @@ private:
     ui::ListBox& area_;
     PageEvents& events_;
     int slot_pos_ = 0;
+    bool area_shown_ = true;
     std::array<std::shared_ptr<TabPage>, kSlotCount> slots_;
     std::vector<std::shared_ptr<TabPage>> pages_; // the page area, in order
 };

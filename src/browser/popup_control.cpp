@@ -55,7 +55,7 @@ bool PopupControl::remove_empty_page(PageSlots& slots)
 {
     const Tombrel& form = app_.ombrel();
     const TabPage* page = slots.active();
-    if (!page || !left_shows(form) || !form.PageControl1.visible())
+    if (!page || !left_shows(form) || !slots.area_shown())
         return false;
     const bool covered = page->view() != 0 && page->size().width > kProbeOffset && page->size().height > kProbeOffset;
     if (covered)

@@ -49,6 +49,8 @@ void Wiring::bind_browser(Tombrel& f)
     f.Panel6.on_release = [&b](MouseButton) { b.top_bar_released(); };
     f.Panel14.on_press = [&b](MouseButton button) { b.small_panel_pressed(button); };
     f.Panel3.on_hover = [&b] { b.panel_background_hover(); };
+    f.Button10.on_click = [&b] { b.help_command(); };
+    f.Edit6.on_click = [&b] { b.help_command(); };
     bind_browser_views(f);
     b.created();
 }
