@@ -958,6 +958,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/navigation.sh"
 # shellcheck source=e2e/edit_keyboard.sh
 source "$(dirname "${BASH_SOURCE[0]}")/edit_keyboard.sh"
 TESTS+=(edit_keyboard edit_keyboard_leaving)
+# shellcheck source=e2e/browser.sh
+source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
+TESTS+=(browser_no_web_control)
 
 PASSED=0 FAILED=0
 

@@ -23,7 +23,7 @@ protected:
     // Counts the clicks of the browser form's commands the address commands use.
     void count_clicks()
     {
-        for (ui::Button* b : {&browser().Button1, &browser().Button14, &browser().newslot, &browser().SpeedButton65,
+        for (ui::Button* b : {&browser().Button1, &browser().Button14, &browser().cmdnewslot, &browser().SpeedButton65,
                               &browser().SpeedButton68})
             b->on_click = [this, b] { ++clicks[b->name()]; };
     }
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
     Links, SchemeCommand,
     ::testing::Values(LinkCase{"vyk://bbs/anything", {}, false}, LinkCase{"vyk://close", {}, false},
                       LinkCase{"vyk://exit", {}, true}, LinkCase{"vyk://help", {}, true},
-                      LinkCase{"vyk://http://a.cn/", {{"newslot", 1}}, false},
+                      LinkCase{"vyk://http://a.cn/", {{"cmdnewslot", 1}}, false},
                       LinkCase{"vyk002cmd", {{"Button1", 1}}, false}, LinkCase{"vyk003", {{"Button14", 1}}, false},
                       LinkCase{"vyk999", {}, false}, LinkCase{"vykabc", {}, false}, LinkCase{"vyk", {}, false}),
     [](const auto& info) { return "link" + std::to_string(info.index); });

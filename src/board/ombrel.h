@@ -5,6 +5,7 @@
 #include "board/cells.h"
 #include "board/tick_cost.h"
 #include "ui/form.h"
+#include "ui/web_view.h"
 
 namespace tv {
 
@@ -84,18 +85,13 @@ public:
 
     // The address box and the address lists of the page panel, and the
     // commands the address commands click (the browser form binds them).
-    ui::Edit Edit1;        // the address box; at start the first line of "url.txt" (address lists)
-    ui::ListBox ListBox10; // the personal address list: "url.txt", loaded at creation, saved at the end of the run
     ui::ListBox ListBox8;  // the address file "vyknewurl.txt" another program handed over (engine tick)
     ui::Panel Panel29;     // the pending address: the address box's text at each hand-over; read by no part
     ui::Panel Panel5;      // the navigation panel's title as the engine tick last read it
-    ui::Button Button1;    // open address: a new page for the address box's text
-    ui::Button Button14;   // hide the browser
     ui::Button SpeedButton65; // the navigation layout: the navigation view fills the screen
     ui::Button SpeedButton68; // the help layout: the spare view fills the screen below the top bar
-    ui::Button newslot;    // allocate a page slot for no request ("vyk://http")
-    // The most recently allocated page slot (0 to 59). A hand-over without a
-    // request adds one, wrapping from above 59 to 1.
+    // The most recently allocated page slot (0 to 59): the page slots count on
+    // it; a hand-over without a request adds one, wrapping from above 59 to 1.
     int slotPos = 0;
     std::function<void()> on_destroy; // the run's end: the personal address list is saved
 
@@ -107,6 +103,51 @@ public:
     // right-click (right-button dispatch); `oldrightpos` is moved there too.
     Point right_press;
     TickCost mode_engine_cost; // what the mode engine's ticks cost, for the diagnostics dump
+
+    // ---- the browser: page area, strips and the page panel `Panel3` ----
+    // The page area is `PageControl1` above: its bounds are the area, its
+    // items the pages' captions in order, its selection the active page; it is
+    // never drawn (the pages' views are), so it takes no pointer from the panel.
+    // Commands, clicked by the panel and from outside the browser:
+    ui::Button Button1;       // open address: the text of `Edit1` (after a ";") in a new page slot
+    ui::Button Button14;      // "退出": hide the browser form
+    ui::Button cmdshowbrowser; // show the browser form over the screen; clicked by whoever opens the browser
+    ui::Button cmdnewslot;    // a new, active page slot that no request fills (the "vyk://http" link)
+    ui::Button cmdpages;      // the page switcher: rebuild the page list and open the panel centred
+    ui::Button pagecheck;     // the mode engine's browser housekeeping: pop-up check, empty pages, strips
+    ui::Edit Edit1;           // the address box; at start the first line of "url.txt" (address lists)
+    ui::ListBox ListBox10;    // the personal address list "url.txt" (loaded at creation, saved at the end of the
+                              // run); hidden until the address box or "转到" is touched
+    ui::ListBox FileListBox1; // the favourites' file names; hidden until "收藏" is touched
+    ui::Edit Edit6;           // the status text last reported by a page
+    ui::Label Label1;         // the last status text that began with "http://"
+    ui::Panel Panel44;        // diagnostic: a failed page in the list ("1"/"0"), "//", the number of lines
+    ui::Panel Panel6;         // on the top bar: a release closes the active page (the page list stays)
+    ui::Panel Panel8;         // the thin strip along the panel's top: pointing at it hides the panel
+    ui::Panel Panel9;         // the small floating bar with `Panel10` and `Panel14`
+    ui::Panel Panel10;        // "↑↓": the scroll pad (Page Down / Page Up in the window at x 990)
+    ui::Panel Panel14;        // "O": opens the small page panel at the pointer
+    ui::Button SpeedButton63; // "< >": back / forward
+    ui::Button SpeedButton64; // "转到": go / search
+    ui::Button SpeedButton1;  // "X": close the page / hide the panel
+    ui::Button SpeedButton3;  // "收藏": favourites
+    ui::Button SpeedButton67; // "导航": new page
+    ui::Button SpeedButton2;  // "屏蔽" while pop-ups are blocked, "开放" while allowed
+    ui::Button SpeedButton6;  // the page area's layout: full / framed
+    ui::Button Button19;      // "保存": save the page / keep the address
+    ui::Button Button22;      // "停止": stop / reload
+    ui::Button Button21;      // " X": end the program
+    ui::Button Button8;       // "__": hide the panel
+    ui::Button Button38;      // the panel's anchor: the pointer goes there when the switcher opens
+    ui::ListBox ListBox11;    // the pop-up check's scratch list: one line per page, non-empty for a pop-up
+    ui::Button Button10;      // the help command: on the engine's next tick the strips are laid out and an address opens
+    ui::Panel wheelmess;      // the wheel hint panel; away from the screen's top, opening an address frames the pages
+    // The strips above and below the page area and the form's spare views.
+    ui::WebView topStrip;
+    ui::WebView bottomStrip;
+    ui::WebView CppWebBrowser1;
+    ui::WebView CppWebBrowser2;
+    ui::WebView cweb;
 };
 
 // The ten samples "0" to "9" both movement lists start with.

@@ -33,7 +33,7 @@ void AddressCommands::scheme_command(std::string_view link_text)
         app_.end_program(0);
         browser.close();
         break;
-    case urls::SchemeCommand::NewSlot: browser.newslot.click(); break;
+    case urls::SchemeCommand::NewSlot: browser.cmdnewslot.click(); break;
     case urls::SchemeCommand::StartPage: {
         const std::string page = app_.regform().fx.text().empty() ? kNavigationPage : app_.regform().fx.text();
         browser.Edit1.set_text("file://" + platform_.program_folder() + page);

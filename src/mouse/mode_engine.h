@@ -38,7 +38,7 @@ private:
     bool complete_pending_wheel_scroll();
     // The pop-up check, the empty-page removal, the strip repair, the sibling
     // browser's title commands and the two address handovers.
-    void browser_housekeeping() {}
+    void browser_housekeeping(); // mode_engine_browser.cpp
 
 
     // Items 0 and 1 of the movement lists as read at the start of the tick.

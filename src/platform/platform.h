@@ -129,7 +129,11 @@ using EntryPoint = std::function<void(const std::vector<std::intptr_t>&)>;
 // ---- the embeddable web-browser control ----
 using WebViewId = std::uintptr_t; // 0: no web view (the control could not be created)
 
-enum class WebCommand { Back, Forward, Stop, Refresh };
+// SaveAs asks the user where to save the page (ExecWB OLECMDID_SAVEAS, prompting);
+// Paste pastes the clipboard into the page (ExecWB OLECMDID_PASTE, prompting);
+// FocusDocument gives the keyboard focus to the page's document once it is
+// past loading (ready state other than 0 and 1), and does nothing before.
+enum class WebCommand { Back, Forward, Stop, Refresh, SaveAs, Paste, FocusDocument };
 
 // Events of a web view, on the UI thread. A handler may set `cancel`.
 class WebViewEvents {
@@ -142,6 +146,13 @@ public:
     virtual void on_document_complete(std::string_view /*url*/) {}
     virtual void on_before_navigate(std::string_view /*url*/, bool& /*cancel*/) {}
     virtual void on_navigate_complete(std::string_view /*url*/) {}
+    // A new-window request that may name the view the new window opens in:
+    // leaving `cancel` false with a `target` hands that view to the request.
+    // Without an override it is the plain request above.
+    virtual void on_new_window_into(bool& cancel, WebViewId& /*target*/) { on_new_window(cancel); }
+    // The page asked for another size of its window (script resizeTo and the like).
+    virtual void on_window_set_width(int /*width*/) {}
+    virtual void on_window_set_height(int /*height*/) {}
 };
 
 // The edge of the screen a desktop toolbar docks to.
@@ -335,6 +346,8 @@ public:
     // Replaces the whole document with `html`.
     virtual void write_document(WebViewId, std::string_view /*html*/) {}
     virtual void web_command(WebViewId, WebCommand) {}
+    // The address the view shows (LocationURL); empty when it has none.
+    virtual std::string web_location(WebViewId) const { return {}; }
 
     // ---- application desktop toolbar ----
     virtual bool register_app_bar(Hwnd, std::uint32_t /*callback_message*/) { return false; }

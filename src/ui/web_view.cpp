@@ -54,6 +54,16 @@ void WebView::on_new_window(bool& cancel)
         NewWindow2(cancel);
 }
 
+void WebView::on_new_window_into(bool& cancel, WebViewId& target)
+{
+    if (NewWindowInto)
+        NewWindowInto(cancel, target);
+    else
+        on_new_window(cancel);
+}
+
+std::string WebView::location() const { return form().platform().web_location(id_); }
+
 void WebView::on_title_change(std::string_view title)
 {
     if (TitleChange)

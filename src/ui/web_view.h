@@ -36,6 +36,14 @@ public:
     std::function<void(std::string_view url)> DocumentComplete;
     std::function<void(std::string_view url, bool& cancel)> BeforeNavigate2;
     std::function<void(std::string_view url)> NavigateComplete2;
+    // A new-window request that may hand over a view of the program's own
+    // (`target`); when set it replaces NewWindow2.
+    std::function<void(bool& cancel, WebViewId& target)> NewWindowInto;
+
+    // The platform view (0 before it is made or when it cannot be made) and
+    // the address it shows.
+    WebViewId id() const { return id_; }
+    std::string location() const;
 
     // What the view last showed: for the sim and the diagnostics.
     const std::string& document() const { return document_; }
@@ -48,6 +56,7 @@ private:
     void on_document_complete(std::string_view) override;
     void on_before_navigate(std::string_view, bool& cancel) override;
     void on_navigate_complete(std::string_view) override;
+    void on_new_window_into(bool& cancel, WebViewId& target) override;
     void ensure_created();
 
     WebViewId id_ = 0;

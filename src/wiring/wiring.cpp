@@ -73,6 +73,7 @@ void Wiring::created(Tombrel& f)
     bind_auto_scroll(f);
     bind_right_button(f);
     bind_address_lists(f);
+    bind_browser(f);
 }
 
 void Wiring::created(Ttaskform& f)

@@ -7,6 +7,7 @@
 #include "core/start_command.h"
 #include "browser/address_commands.h"
 #include "browser/navigation_panel.h"
+#include "browser/browser_form.h"
 #include "ime/ime_picker.h"
 #include "ime/input_mode.h"
 #include "mouse/auto_scroll.h"
@@ -74,6 +75,9 @@ private:
     // The browser form's address list and the hand-overs its engine tick
     // takes (wiring_navigation.cpp).
     void bind_address_lists(Tombrel&);
+    // The browser form's pages, strips, page panel and commands (wiring_browser.cpp).
+    void bind_browser(Tombrel&);
+    void bind_browser_views(Tombrel&);
 
     App& app_;
     MainForm main_form_;
@@ -101,6 +105,7 @@ private:
     // The browser: the browser form and its address commands meet here.
     AddressCommands address_commands_{app_, app_.platform()};
     NavigationPanel navigation_panel_{app_};
+    BrowserForm browser_form_{app_, address_commands_};
 };
 
 } // namespace tv

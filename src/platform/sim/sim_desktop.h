@@ -64,6 +64,13 @@ struct SimWebView {
     std::string document;                 // the last document written
     std::vector<WebCommand> commands;     // back, forward, stop, refresh, in order
     bool alive = true;                    // false once destroyed (with its parent or alone)
+    std::string location;                 // the address it shows: set by a completed navigation
+};
+
+// What became of a new-window request: refused, or handed a view to open in.
+struct SimNewWindow {
+    bool cancel = false;
+    WebViewId target = 0; // 0: no view was handed over
 };
 
 // A window registered as a desktop toolbar, and where it was last placed.
@@ -198,6 +205,10 @@ public:
     void fire_document_complete(WebViewId, std::string_view url);
     bool fire_before_navigate(WebViewId, std::string_view url);
     void fire_navigate_complete(WebViewId, std::string_view url);
+    // A new-window request, with the view (if any) the program hands it.
+    SimNewWindow fire_new_window_into(WebViewId);
+    // The page of a view asks for another window size.
+    void fire_window_set_size(WebViewId, int width, int height);
 
     // ---- desktop toolbars ----
     // nullopt while the window is not registered.
@@ -380,6 +391,7 @@ public:
     void navigate(WebViewId, std::string_view url) override;
     void write_document(WebViewId, std::string_view html) override;
     void web_command(WebViewId, WebCommand) override;
+    std::string web_location(WebViewId) const override;
 
     bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
     void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;

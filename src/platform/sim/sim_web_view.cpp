@@ -8,7 +8,7 @@ WebViewId SimDesktop::create_web_view(Hwnd parent_window, const Rect& client, We
     if (!web_views_available_ || !find(parent_window))
         return 0;
     const WebViewId id = next_web_view_++;
-    web_views_[id] = SimWebView{parent_window, client, {}, {}, {}, true};
+    web_views_[id] = SimWebView{parent_window, client, {}, {}, {}, true, {}};
     web_view_events_[id] = events;
     return id;
 }
@@ -70,12 +70,31 @@ void SimDesktop::web_command(WebViewId id, WebCommand command)
         view->commands.push_back(command);
 }
 
-bool SimDesktop::fire_new_window(WebViewId id)
+bool SimDesktop::fire_new_window(WebViewId id) { return fire_new_window_into(id).cancel; }
+
+SimNewWindow SimDesktop::fire_new_window_into(WebViewId id)
 {
-    bool cancel = false;
+    SimNewWindow request;
     if (WebViewEvents* events = web_view_events(id))
-        events->on_new_window(cancel);
-    return cancel;
+        events->on_new_window_into(request.cancel, request.target);
+    if (request.cancel)
+        request.target = 0;
+    return request;
+}
+
+void SimDesktop::fire_window_set_size(WebViewId id, int width, int height)
+{
+    if (WebViewEvents* events = web_view_events(id)) {
+        events->on_window_set_width(width);
+        if (web_view_events(id) == events)
+            events->on_window_set_height(height);
+    }
+}
+
+std::string SimDesktop::web_location(WebViewId id) const
+{
+    const SimWebView* view = web_view(id);
+    return view && view->alive ? view->location : std::string();
 }
 
 void SimDesktop::fire_title_change(WebViewId id, std::string_view title)
@@ -112,6 +131,8 @@ bool SimDesktop::fire_before_navigate(WebViewId id, std::string_view url)
 
 void SimDesktop::fire_navigate_complete(WebViewId id, std::string_view url)
 {
+    if (SimWebView* view = live_web_view(id))
+        view->location.assign(url);
     if (WebViewEvents* events = web_view_events(id))
         events->on_navigate_complete(url);
 }

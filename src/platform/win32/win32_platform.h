@@ -155,6 +155,7 @@ public:
     void navigate(WebViewId, std::string_view url) override;
     void write_document(WebViewId, std::string_view html) override;
     void web_command(WebViewId, WebCommand) override;
+    std::string web_location(WebViewId) const override;
     bool register_app_bar(Hwnd, std::uint32_t callback_message) override;
     void place_app_bar(Hwnd, AppBarEdge, const Rect&) override;
     void remove_app_bar(Hwnd) override;

@@ -117,7 +117,7 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
 public:
     // The site with its control in place, or null (and no window) when the
     // control cannot be made or refuses to be hosted.
-    static BrowserSite* open(HWND parent, const Rect& client, WebViewEvents* events)
+    static BrowserSite* open(HWND parent, const Rect& client, WebViewEvents* events, const WebViewHosts* hosts)
     {
         ComRef<IOleObject> object;
         if (!ok(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object.put_void()),
@@ -129,7 +129,7 @@ public:
                                       GetModuleHandleW(nullptr), nullptr);
         if (!window)
             return nullptr;
-        auto* site = new (std::nothrow) BrowserSite(window, events);
+        auto* site = new (std::nothrow) BrowserSite(window, events, hosts);
         if (!site) {
             DestroyWindow(window);
             return nullptr;
@@ -187,7 +187,31 @@ public:
         case WebCommand::Forward: ok(browser_->GoForward(), L"GoForward"); break;
         case WebCommand::Stop: ok(browser_->Stop(), L"Stop"); break;
         case WebCommand::Refresh: ok(browser_->Refresh(), L"Refresh"); break;
+        case WebCommand::SaveAs: exec(OLECMDID_SAVEAS, L"ExecWB save as"); break;
+        case WebCommand::Paste: exec(OLECMDID_PASTE, L"ExecWB paste"); break;
+        case WebCommand::FocusDocument: focus_document(); break;
         }
+    }
+
+    std::string location() const
+    {
+        if (closed_ || !browser_)
+            return {};
+        BSTR url = nullptr;
+        if (!ok(browser_->get_LocationURL(&url), L"get_LocationURL"))
+            return {};
+        const std::string text = narrow(text_of(url));
+        SysFreeString(url);
+        return text;
+    }
+
+    // The control's automation object: what a new-window request is handed.
+    ComRef<IDispatch> application() const
+    {
+        ComRef<IDispatch> app;
+        if (!closed_ && browser_)
+            ok(browser_->get_Application(app.put()), L"get_Application");
+        return app;
     }
 
     // ---- IUnknown ----
@@ -333,6 +357,14 @@ public:
         case DISPID_DOWNLOADCOMPLETE: deliver([](WebViewEvents& e) { e.on_download_complete(); }); return S_OK;
         case DISPID_DOCUMENTCOMPLETE: document_complete(*params); return S_OK;
         case DISPID_BEFORENAVIGATE2: before_navigate(*params); return S_OK;
+        case DISPID_WINDOWSETWIDTH:
+            if (const auto width = size_of(*params))
+                deliver([&](WebViewEvents& e) { e.on_window_set_width(*width); });
+            return S_OK;
+        case DISPID_WINDOWSETHEIGHT:
+            if (const auto height = size_of(*params))
+                deliver([&](WebViewEvents& e) { e.on_window_set_height(*height); });
+            return S_OK;
         case DISPID_NAVIGATECOMPLETE2:
             deliver([&](WebViewEvents& e) { e.on_navigate_complete(narrow(text_of(argument(*params, 1, 2)))); });
             return S_OK;
@@ -343,7 +375,10 @@ public:
 private:
     enum class WindowState { Alive, Destroying };
 
-    BrowserSite(HWND window, WebViewEvents* events) : window_(window), events_(events) {}
+    BrowserSite(HWND window, WebViewEvents* events, const WebViewHosts* hosts)
+        : window_(window), events_(events), hosts_(hosts)
+    {
+    }
     ~BrowserSite() = default;
 
     bool embed(ComRef<IOleObject> object)
@@ -515,9 +550,62 @@ private:
     {
         VARIANT_BOOL* flag = cancel_flag(argument(params, 1, 2));
         bool cancel = flag && *flag != VARIANT_FALSE;
-        deliver([&](WebViewEvents& e) { e.on_new_window(cancel); });
+        WebViewId target = 0;
+        deliver([&](WebViewEvents& e) { e.on_new_window_into(cancel, target); });
+        if (!cancel && target && !hand_over(argument(params, 0, 2), target))
+            cancel = true; // no view took it: the control must not open a window of its own
         if (flag)
             *flag = cancel ? VARIANT_TRUE : VARIANT_FALSE;
+    }
+
+    // Gives the request the automation object of view `target`; the caller owns the reference.
+    bool hand_over(const VARIANT* slot, WebViewId target) const
+    {
+        if (!hosts_ || !slot || slot->vt != (VT_BYREF | VT_DISPATCH) || !slot->ppdispVal)
+            return false;
+        const ComRef<BrowserSite> site = hosts_->find(target);
+        ComRef<IDispatch> app = site ? site->application() : ComRef<IDispatch>();
+        if (!app)
+            return false;
+        app->AddRef();
+        *slot->ppdispVal = app.get();
+        return true;
+    }
+
+    // A size the page asked for (the event's one numeric argument).
+    static std::optional<int> size_of(const DISPPARAMS& params)
+    {
+        const VARIANT* v = argument(params, 0, 1);
+        if (v && v->vt == VT_I4)
+            return static_cast<int>(v->lVal);
+        if (v && v->vt == (VT_BYREF | VT_I4) && v->plVal)
+            return static_cast<int>(*v->plVal);
+        return std::nullopt;
+    }
+
+    void exec(OLECMDID id, const wchar_t* what)
+    {
+        VARIANT none;
+        VariantInit(&none);
+        ok(browser_->ExecWB(id, OLECMDEXECOPT_PROMPTUSER, &none, &none), what);
+    }
+
+    // Past loading only; any failure is swallowed.
+    void focus_document()
+    {
+        READYSTATE state = READYSTATE_UNINITIALIZED;
+        if (!ok(browser_->get_ReadyState(&state), L"get_ReadyState") || state == READYSTATE_UNINITIALIZED ||
+            state == READYSTATE_LOADING)
+            return;
+        ComRef<IDispatch> page;
+        if (!ok(browser_->get_Document(page.put()), L"get_Document") || !page)
+            return;
+        ComRef<IHTMLDocument2> document;
+        if (!ok(query(page.get(), IID_IHTMLDocument2, document), L"finding IHTMLDocument2"))
+            return;
+        ComRef<IHTMLWindow2> window;
+        if (ok(document->get_parentWindow(window.put()), L"get_parentWindow") && window)
+            ok(window->focus(), L"focus");
     }
 
     void before_navigate(const DISPPARAMS& params)
@@ -554,6 +642,7 @@ private:
     LONG refs_ = 1;
     HWND window_;
     WebViewEvents* events_;
+    const WebViewHosts* hosts_; // the other views, one of which a new-window request may get
     bool closed_ = false;
     ComRef<IOleObject> object_;
     ComRef<IWebBrowser2> browser_;
@@ -642,7 +731,7 @@ WebViewId WebViewHosts::create(HWND parent, const Rect& client, WebViewEvents* e
         return 0;
     if (!start_ole() || !html_engine_present() || !register_container_class())
         return 0;
-    BrowserSite* site = BrowserSite::open(parent, client, events);
+    BrowserSite* site = BrowserSite::open(parent, client, events, this);
     if (!site)
         return 0;
     const WebViewId id = ++last_id_;
@@ -698,6 +787,12 @@ void Win32Platform::web_command(WebViewId id, WebCommand command)
 {
     if (auto site = web_views_.find(id))
         site->command(command);
+}
+
+std::string Win32Platform::web_location(WebViewId id) const
+{
+    auto site = web_views_.find(id);
+    return site ? site->location() : std::string();
 }
 
 } // namespace tv::win32
