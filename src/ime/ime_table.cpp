@@ -1,5 +1,7 @@
 #include "ime/ime_table.h"
 
+#include "platform/cp936_cut.h"
+
 #include "platform/lines.h"
 
 namespace tv::ime {
@@ -37,18 +39,6 @@ std::optional<std::string> class_for(std::string_view description, const std::ve
     return found;
 }
 
-// A CP936 lead byte (0x81 to 0xFE) takes the byte after it.
-std::string cut_bytes(std::string_view text, std::size_t limit)
-{
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[end]);
-        const std::size_t width = (byte >= 0x81 && byte <= 0xFE && end + 1 < text.size()) ? 2 : 1;
-        if (end + width > limit)
-            break;
-        end += width;
-    }
-    return std::string(text.substr(0, end));
-}
+std::string cut_bytes(std::string_view text, std::size_t limit) { return cut_whole_characters(text, limit); }
 
 } // namespace tv::ime

@@ -1,6 +1,8 @@
 // The blind selection's fixed words and the small tests its rules share.
 #pragma once
 
+#include "platform/cp936_cut.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -65,15 +67,7 @@ inline std::optional<int> key_code(std::string_view token)
 // At most `limit` bytes, never half a double-byte character.
 inline std::string cut_bytes(std::string_view text, std::size_t limit)
 {
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[end]);
-        const std::size_t width = (byte >= 0x81 && byte <= 0xFE && end + 1 < text.size()) ? 2 : 1;
-        if (end + width > limit)
-            break;
-        end += width;
-    }
-    return std::string(text.substr(0, end));
+    return cut_whole_characters(text, limit);
 }
 
 } // namespace tv::blind
