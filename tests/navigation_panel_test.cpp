@@ -234,10 +234,11 @@ TEST_F(NavigationPanel, HoveringTheBodyHintsOnlyOverAShortHint)
 TEST_F(NavigationPanel, TheCrossesGoToTheTaskBar)
 {
     start();
+    int shown = 0;
+    app->taskform().showad.on_click = [&] { ++shown; };
     for (const ui::Control* cross : {&app->vykForm3().Panel14, &app->vykForm3().Panel16}) {
         open_panel();
-        int shown = 0;
-        app->taskform().showad.on_click = [&] { ++shown; };
+        shown = 0;
         hover(*cross);
         EXPECT_LT(panel().left(), 0) << cross->name();
         EXPECT_EQ(desk.cursor_pos(), (Point{130, 140}));
