@@ -961,6 +961,9 @@ TESTS+=(edit_keyboard edit_keyboard_leaving)
 # shellcheck source=e2e/browser.sh
 source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
 TESTS+=(browser_no_web_control)
+# shellcheck source=e2e/wide_folder.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wide_folder.sh"
+TESTS+=(wide_folder)
 
 PASSED=0 FAILED=0
 

@@ -39,15 +39,20 @@ void append_wide(UINT code_page, std::wstring_view in, std::string& out)
     if (in.empty())
         return;
     const int in_len = static_cast<int>(in.size());
-    // A default character is allowed for code pages, not for UTF-8.
-    const char* fallback = code_page == CP_UTF8 ? nullptr : "?";
-    const int need = WideCharToMultiByte(code_page, 0, in.data(), in_len, nullptr, 0, fallback, nullptr);
+    // A default character is allowed for code pages, not for UTF-8. No "best
+    // fit": a character without a CP936 form becomes '?', never a look-alike
+    // (a full-width '\' or '"' turned into the real one would change a path or
+    // a command line).
+    const bool utf8 = code_page == CP_UTF8;
+    const char* fallback = utf8 ? nullptr : "?";
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int need = WideCharToMultiByte(code_page, flags, in.data(), in_len, nullptr, 0, fallback, nullptr);
     if (need <= 0)
         return;
     const std::size_t at = out.size();
     out.resize(at + static_cast<std::size_t>(need));
     const int got =
-        WideCharToMultiByte(code_page, 0, in.data(), in_len, out.data() + at, need, fallback, nullptr);
+        WideCharToMultiByte(code_page, flags, in.data(), in_len, out.data() + at, need, fallback, nullptr);
     out.resize(at + static_cast<std::size_t>(got > 0 ? got : 0));
 }
 

@@ -196,7 +196,7 @@ std::optional<std::string> Win32Platform::read_file(std::string_view name) const
 {
     if (name.empty())
         return std::nullopt;
-    FileHandle file(CreateFileW(widen(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    FileHandle file(CreateFileW(widen_path(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return std::nullopt;
@@ -205,7 +205,7 @@ std::optional<std::string> Win32Platform::read_file(std::string_view name) const
 
 bool Win32Platform::write_file_atomic(std::string_view name, std::string_view bytes)
 {
-    return !name.empty() && write_whole_file_atomic(widen(name), bytes);
+    return !name.empty() && write_whole_file_atomic(widen_path(name), bytes);
 }
 
 FileContent Win32Platform::read_file_status(std::string_view name) const
@@ -213,7 +213,7 @@ FileContent Win32Platform::read_file_status(std::string_view name) const
     if (name.empty())
         return {FileStatus::Absent, {}};
     DWORD error = ERROR_SUCCESS;
-    FileHandle file(open_existing(widen(name), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    FileHandle file(open_existing(widen_path(name), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   error));
     if (!file.valid())
         return {is_absence(error) ? FileStatus::Absent : FileStatus::Unreadable, {}};
@@ -224,7 +224,7 @@ FileContent Win32Platform::take_file(std::string_view name)
 {
     if (name.empty())
         return {FileStatus::Absent, {}};
-    const std::wstring path = widen(name);
+    const std::wstring path = widen_path(name);
     // No sharing: a writer still at work (or another reader) keeps the file from us.
     DWORD error = ERROR_SUCCESS;
     FileHandle file(open_existing(path, GENERIC_READ | DELETE, 0, error));

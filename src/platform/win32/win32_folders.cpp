@@ -35,7 +35,7 @@ std::vector<std::string> Win32Platform::folder_files(std::string_view folder) co
     std::vector<std::string> names;
     if (folder.empty())
         return names;
-    const std::wstring pattern = widen(folder) + L"\\*";
+    const std::wstring pattern = widen_path(folder) + L"\\*";
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)

@@ -36,6 +36,13 @@ bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes);
 // The folder of the program file, with a trailing backslash; empty when unknown.
 std::wstring program_folder_path();
 
+// A path (or a command line, or a file address) the program names in CP936,
+// for the wide API. A program folder named with characters outside code page
+// 936 has no faithful CP936 name: the program's text of it holds '?' (never part
+// of a real path), and here every occurrence of that text becomes the real folder
+// again, so files, libraries and verbs in such a folder are still found.
+std::wstring widen_path(std::string_view cp936);
+
 // A name resolved against the current folder, as the program's rules resolve
 // every relative file name; empty when it cannot be.
 std::wstring full_path(const std::wstring& name);

@@ -61,6 +61,26 @@ std::wstring program_folder_path()
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
+std::wstring widen_path(std::string_view cp936)
+{
+    struct Alias {
+        std::wstring text; // the folder as its CP936 name reads back; empty when faithful
+        std::wstring real;
+    };
+    static const Alias alias = [] {
+        std::wstring real = program_folder_path();
+        std::wstring text = widen(narrow(real));
+        return text == real ? Alias{} : Alias{std::move(text), std::move(real)};
+    }();
+    std::wstring wide = widen(cp936);
+    if (alias.text.empty())
+        return wide;
+    for (std::size_t at = wide.find(alias.text); at != std::wstring::npos;
+         at = wide.find(alias.text, at + alias.real.size()))
+        wide.replace(at, alias.text.size(), alias.real);
+    return wide;
+}
+
 std::string Win32Platform::program_folder() const { return narrow(program_folder_path()); }
 
 SystemVersion Win32Platform::system_version() const
@@ -76,7 +96,7 @@ SystemVersion Win32Platform::system_version() const
 void Win32Platform::set_current_folder(std::string_view folder)
 {
     if (!folder.empty())
-        SetCurrentDirectoryW(widen(folder).c_str());
+        SetCurrentDirectoryW(widen_path(folder).c_str());
 }
 
 void Win32Platform::message_box(std::string_view text, std::string_view caption, MessageBoxKind)
@@ -108,7 +128,7 @@ LibraryId Win32Platform::load_library(std::string_view file_name)
         return 0;
     // Only the file in the current folder: a library of the same name elsewhere
     // on the search path is not the program's.
-    const std::wstring path = full_path(widen(file_name));
+    const std::wstring path = full_path(widen_path(file_name));
     if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
         return 0;
     DWORD old_mode = 0;

@@ -103,7 +103,7 @@ std::wstring existing_program(std::string_view path)
 {
     if (path.empty())
         return {};
-    const std::wstring program = full_path(widen(path));
+    const std::wstring program = full_path(widen_path(path));
     if (program.empty() || program.find(L'"') != std::wstring::npos ||
         GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES)
         return {};
@@ -142,7 +142,7 @@ bool Win32Platform::start_program_with_arguments(std::string_view path, const st
         return false;
     std::vector<std::wstring> words{program};
     for (const std::string& argument : arguments)
-        words.push_back(widen(argument));
+        words.push_back(widen_path(argument));
     return launch(program, windows_command_line(words), folder_of(program), visibility);
 }
 
@@ -195,7 +195,7 @@ std::uintptr_t Win32Platform::file_icon(std::string_view path)
     if (path.empty())
         return 0;
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+    if (!SHGetFileInfoW(widen_path(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
         return 0;
     return reinterpret_cast<std::uintptr_t>(info.hIcon);
 }
@@ -211,7 +211,7 @@ std::uintptr_t Win32Platform::extract_icon(std::string_view path, int index)
 {
     if (path.empty() || index < 0)
         return 0;
-    HICON icon = ExtractIconW(GetModuleHandleW(nullptr), widen(path).c_str(), static_cast<UINT>(index));
+    HICON icon = ExtractIconW(GetModuleHandleW(nullptr), widen_path(path).c_str(), static_cast<UINT>(index));
     if (reinterpret_cast<std::uintptr_t>(icon) <= 1)
         return 0;
     return reinterpret_cast<std::uintptr_t>(icon);

@@ -77,7 +77,7 @@ bool Win32Platform::set_registry_default(std::string_view key, std::string_view 
     if (RegCreateKeyExW(HKEY_CURRENT_USER, widen(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
                         nullptr, &opened, nullptr) != ERROR_SUCCESS)
         return false;
-    const std::wstring text = widen(value);
+    const std::wstring text = widen_path(value);
     const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     const LONG result = RegSetValueExW(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
     RegCloseKey(opened);

@@ -165,7 +165,7 @@ public:
         pending_.reset();
         blank_requested_ = false;
         document_ready_ = false;
-        go_to(widen(url));
+        go_to(widen_path(url));
     }
 
     void write_document(std::string_view html)
