@@ -876,27 +876,45 @@ test_notes_restart() {
     dump_field_within 10 escmenu ListBox1 "wine note 1"
 }
 
-# Notes are added over and over and the program is killed in the middle: the
-# notes file is always one whole version, every line a whole note in order.
+# Notes are added over and over and the program is killed in the middle, three
+# times, started again after each kill: the notes file is always one whole
+# version, every line a whole note in order, the notes of the earlier runs kept.
 test_notes_killed() {
     start_tarvesk
-    open_notes
-    local i
-    (for i in $(seq 1 200); do xdo type --delay 1 "n$i-xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx" && xdo key Return || break; done) &
+    local round
+    SAVED_NOTES=0
+    for round in 1 2 3; do
+        if [ "$round" -gt 1 ]; then
+            start_program "$APP_DIR"
+            await_window "$LAST_FORM"
+            probe waitvisible TFormMain "$STARTUP_SECONDS" || fail "round $round: start-up completion did not show TFormMain"
+            ! ls "$APP_DIR" | grep -qi 'tmp$' || fail "round $round: a killed save's temporary file is still there: $(ls "$APP_DIR")"
+        fi
+        open_notes
+        kill_while_typing_notes "round $round"
+    done
+}
+
+# Types numbered notes after the SAVED_NOTES already in plan.txt, kills every
+# Wine process with SIGKILL once three more are saved, and checks the file.
+kill_while_typing_notes() {
+    local what=$1 i first=$((SAVED_NOTES + 1)) lines
+    (for i in $(seq "$first" $((first + 199))); do xdo type --delay 1 "n$i-xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx" && xdo key Return || break; done) &
     local typer=$!
-    for i in $(seq 40); do [ "$(wc -l <"$APP_DIR/plan.txt" 2>/dev/null || echo 0)" -ge 5 ] && break; sleep 0.25; done
+    for i in $(seq 120); do [ "$(wc -l <"$APP_DIR/plan.txt" 2>/dev/null || echo 0)" -ge $((SAVED_NOTES + 3)) ] && break; sleep 0.25; done
     sleep 0.$((RANDOM % 9 + 1))
-    # Every process of the prefix, the program among them, killed at once with SIGKILL.
+    # Every process of the prefix, the program among them, killed at once.
     bounded 30 wineserver --kill=9 >/dev/null 2>&1
     kill "$typer" 2>/dev/null
     wait "$typer" 2>/dev/null
-    [ -f "$APP_DIR/plan.txt" ] || fail "no plan.txt after the notes"
-    local lines
+    stop_wine
+    [ -f "$APP_DIR/plan.txt" ] || fail "$what: no plan.txt after the notes"
     lines=$(tr -d '\r' <"$APP_DIR/plan.txt" | wc -l)
-    [ "$lines" -ge 5 ] || fail "only $lines notes were saved"
+    [ "$lines" -ge $((SAVED_NOTES + 3)) ] || fail "$what: only $lines notes were saved, $SAVED_NOTES before"
     for i in $(seq 1 "$lines"); do printf 'n%s-xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\r\n' "$i"; done >"$TEST_DIR/expected"
     cmp -s "$APP_DIR/plan.txt" "$TEST_DIR/expected" ||
-        fail "plan.txt is not the first $lines whole notes: $(od -c "$APP_DIR/plan.txt" | tail -3 | tr '\n' ' ')"
+        fail "$what: plan.txt is not the first $lines whole notes: $(od -c "$APP_DIR/plan.txt" | tail -3 | tr '\n' ' ')"
+    SAVED_NOTES=$lines
 }
 
 # --- the task manager ------------------------------------------------------------------

@@ -85,25 +85,14 @@ DWORD write_temporary(const std::wstring& temporary, std::string_view bytes)
     return file.close() ? ERROR_SUCCESS : GetLastError();
 }
 
+// One rename over the old file: the old text or the new one, whole, whatever
+// happens meanwhile. (Not ReplaceFileW: Wine's moves the old file aside first,
+// so a process killed between its steps leaves no file at all.)
 DWORD move_into_place(const std::wstring& temporary, const std::wstring& target)
 {
     return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? ERROR_SUCCESS
                : GetLastError();
-}
-
-DWORD replace_once(const std::wstring& temporary, const std::wstring& target)
-{
-    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return move_into_place(temporary, target);
-    if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return ERROR_SUCCESS;
-    const DWORD error = GetLastError();
-    // The old file is already gone (or vanished meanwhile) and the new text still
-    // waits under the temporary name: moving it finishes the replacement.
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_FILE_NOT_FOUND)
-        return move_into_place(temporary, target);
-    return error;
 }
 
 std::optional<std::string> read_all(HANDLE file)
@@ -170,7 +159,7 @@ public:
     {
         return step_result(win32::write_temporary(temporary_, bytes));
     }
-    StepResult replace_target() override { return step_result(replace_once(temporary_, target_)); }
+    StepResult replace_target() override { return step_result(move_into_place(temporary_, target_)); }
     void remove_temporary() override { DeleteFileW(temporary_.c_str()); }
     void pause_before_retry() override { Sleep(kRetryPauseMs); }
 
@@ -183,7 +172,7 @@ private:
 
 bool write_whole_file_atomic(const std::wstring& path, std::string_view bytes)
 {
-    // ReplaceFileW is given full paths: some implementations (Wine's) refuse
+    // The rename is given full paths: some implementations (Wine's) refuse
     // relative ones.
     const std::wstring target = path.empty() ? std::wstring() : full_path(path);
     if (target.empty())
