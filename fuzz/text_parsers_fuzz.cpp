@@ -1,11 +1,15 @@
 // The pure text readers on any bytes: lines, the class table, the hint
-// template's document, the cell tests and the command-line splitter.
+// template's document, the cell tests, the command-line splitter, the address
+// list and shortcut files, and the addresses handed to the default browser.
 #include "board/hint_template.h"
+#include "browser/url_lists.h"
 #include "core/cell.h"
+#include "core/web_address.h"
 #include "ime/ime_table.h"
 #include "platform/command_line.h"
 #include "platform/lines.h"
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -56,6 +60,32 @@ void command_line(std::string_view bytes)
     check(tv::split_windows_command_line(tv::windows_command_line(arguments)) == arguments);
 }
 
+bool is_address_byte(unsigned char c) { return c > 0x20 && c < 0x7F; }
+
+void address_texts(std::string_view bytes)
+{
+    const auto lines = tv::urls::lines_of(bytes);
+    // The list written back reads back the same.
+    check(tv::urls::lines_of(tv::urls::list_file_text(lines)) == lines);
+    for (const auto& line : lines)
+        check(tv::urls::entry_address(line).size() <= line.size());
+    check(tv::urls::shortcut_address(bytes).find('\n') == std::string::npos);
+    if (const auto folder = tv::urls::favourites_folder(bytes))
+        check(folder->ends_with("\\Favorites"));
+    (void)tv::urls::scheme_command_of(bytes);
+    // What goes to the shell is an http(s) address of printable ASCII, within the limit.
+    const std::string prefix = tv::web::search_prefix(bytes);
+    if (const auto address = tv::web::default_browser_address(bytes, prefix)) {
+        std::string scheme = address->substr(0, 8);
+        for (char& c : scheme)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        check(scheme.starts_with("http://") || scheme.starts_with("https://"));
+        check(address->size() <= tv::web::kLongestAddress);
+        for (unsigned char c : *address)
+            check(is_address_byte(c));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -70,5 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cell_tests(bytes, pos, len);
     class_table(bytes);
     command_line(bytes);
+    address_texts(bytes);
     return 0;
 }
