@@ -22,7 +22,9 @@ void remove_verb(Platform& p, std::string_view key)
 
 std::string command_line(std::string_view program_folder, std::string_view program)
 {
-    return "\"" + std::string(program_folder) + std::string(program) + "\" \"%1\"";
+    std::string line = "\"";
+    line.append(program_folder).append(program).append("\" \"%1\"");
+    return line;
 }
 
 bool register_open(Platform& p) { return register_verb(p, kOpenKey, "轻松打开", "wordpad.exe"); }
