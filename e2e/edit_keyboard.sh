@@ -1,27 +1,12 @@
 # Wine tests of the edit keyboard and the hook's key maps (sourced by run.sh).
-# Uses caps_lock_twice and notepad_text_settles of keyboard_pad.sh.
+# Uses caps_lock_twice, type_into_notepad_at and notepad_text_settles of keyboard_pad.sh.
 
-# notepad_in_front_with TEXT: notepad in front holding TEXT typed by the user
-# (keys typed while the front changes may go astray: click and type again).
+# notepad_in_front_with TEXT: notepad in front holding TEXT typed by the user.
 notepad_in_front_with() {
-    local x y attempt text=""
+    local x y
     read -r x y <<<"$NOTEPAD_AT"
     [ "$x" -le 180 ] || x=180 # left of the options form that start-up completion shows
-    pointer_to "$x" "$y"
-    for attempt in 1 2 3; do
-        for _ in $(seq 10); do
-            xdo click 1 sleep 0.3 || fail "xdotool click failed"
-            [ "$(probe foreground)" = Notepad ] && break
-        done
-        xdo sleep 0.5 type "$1" || fail "xdotool typing failed"
-        for _ in $(seq 40); do
-            text=$(probe childtext Notepad Edit)
-            [ -n "$text" ] && break
-            sleep 0.05
-        done
-        [ -n "$text" ] && break
-    done
-    notepad_text_settles "$1" "typed before the edit keyboard (attempts: $attempt)"
+    type_into_notepad_at "$x" "$y" "$1"
 }
 
 # edit_keyboard_on: Caps Lock twice opens the key pad with the edit keyboard;

@@ -69,6 +69,28 @@ test_keyboard_pad() {
     probe wait Notepad 0 >/dev/null 2>&1 || fail "H closed notepad"
 }
 
+# type_into_notepad_at X Y TEXT: clicks notepad at X Y until it is in front and
+# types TEXT, again while nothing arrived (keys typed while the front changes
+# may go astray); notepad's text then settles to TEXT.
+type_into_notepad_at() {
+    local x=$1 y=$2 attempt text=""
+    pointer_to "$x" "$y"
+    for attempt in 1 2 3; do
+        for _ in $(seq 10); do
+            xdo click 1 sleep 0.3 || fail "xdotool click failed"
+            [ "$(probe foreground)" = Notepad ] && break
+        done
+        xdo sleep 0.5 type "$3" || fail "xdotool typing failed"
+        for _ in $(seq 40); do
+            text=$(probe childtext Notepad Edit)
+            [ -n "$text" ] && break
+            sleep 0.05
+        done
+        [ -n "$text" ] && break
+    done
+    notepad_text_settles "$3" "typed into notepad (attempts: $attempt; front $(probe foreground); $(key_history))"
+}
+
 # notepad_text_settles TEXT WHAT: notepad's text (lower case) becomes TEXT within 2 s.
 notepad_text_settles() {
     local text="" _
@@ -96,24 +118,7 @@ test_keyboard_pad_keys() {
     read -r x y <<<"$NOTEPAD_AT"
     [ "$x" -le 180 ] || x=180 # left of the options form that start-up completion shows (640 wide, from 192)
     [ "$y" -le 600 ] || y=600 # above the target (630 to 760)
-    pointer_to "$x" "$y"
-    # Keys typed while the front changes may go astray: click until notepad
-    # has it, and type again while nothing arrived.
-    local attempt text=""
-    for attempt in 1 2 3; do
-        for _ in $(seq 10); do
-            xdo click 1 sleep 0.3 || fail "xdotool click failed"
-            [ "$(probe foreground)" = Notepad ] && break
-        done
-        xdo sleep 0.5 type ab || fail "xdotool typing failed"
-        for _ in $(seq 40); do
-            text=$(probe childtext Notepad Edit)
-            [ -n "$text" ] && break
-            sleep 0.05
-        done
-        [ -n "$text" ] && break
-    done
-    notepad_text_settles ab "typed before the pad (attempts: $attempt; front $(probe foreground); $(key_history))"
+    type_into_notepad_at "$x" "$y" ab
     expect_eq "notepad in front" "$(probe foreground)" Notepad
     caps_lock_twice
     probe waitvisible Tkxm 3 || fail "the pad did not open (Tkxm: $(probe rect Tkxm))"
