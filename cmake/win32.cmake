@@ -5,7 +5,7 @@
 # Windows. The Wine end-to-end tests' peer programs go to ${CMAKE_BINARY_DIR}/peers.
 
 set(TARVESK_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-set(TARVESK_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(TARVESK_STATIC_LINK -static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 set(TARVESK_WIN32_LIBS user32 gdi32 kernel32 shell32 imm32 ole32 oleaut32 uuid comdlg32 comctl32 advapi32)
 set(TARVESK_WIN32_DEFINITIONS WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
@@ -22,13 +22,26 @@ add_library(tarvesk_win32 STATIC ${TARVESK_WIN32_SOURCES})
 target_compile_definitions(tarvesk_win32 PUBLIC ${TARVESK_WIN32_DEFINITIONS})
 target_link_libraries(tarvesk_win32 PUBLIC tarvesk_core tarvesk_text ${TARVESK_WIN32_LIBS})
 
+# The icon and the version of each file (res/tarvesk.rc.in, one copy per file).
+enable_language(RC)
+set(TARVESK_ICON ${CMAKE_SOURCE_DIR}/res/tarvesk.ico)
+function(tarvesk_version_resource target file_name description file_type)
+  set(TARVESK_FILE_NAME ${file_name})
+  set(TARVESK_FILE_DESCRIPTION ${description})
+  set(TARVESK_FILE_TYPE ${file_type})
+  configure_file(${CMAKE_SOURCE_DIR}/res/tarvesk.rc.in ${CMAKE_BINARY_DIR}/res/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/res/${target}.rc)
+endfunction()
+
 add_executable(Tarvesk WIN32 app/tarvesk_win.cpp)
+tarvesk_version_resource(Tarvesk Tarvesk.exe "Tarvesk desktop companion" VFT_APP)
 target_link_libraries(Tarvesk PRIVATE tarvesk_win32)
 target_link_options(Tarvesk PRIVATE ${TARVESK_STATIC_LINK})
 set_target_properties(Tarvesk PROPERTIES OUTPUT_NAME Tarvesk RUNTIME_OUTPUT_DIRECTORY ${TARVESK_DIST_DIR})
 
 # The input hook component: exactly "wrhk.dll", no "lib" prefix, undecorated exports.
 add_library(wrhk SHARED src/hook/wrhk_dll.cpp src/hook/wrhk.def)
+tarvesk_version_resource(wrhk wrhk.dll "Tarvesk input hook" VFT_DLL)
 target_compile_definitions(wrhk PRIVATE ${TARVESK_WIN32_DEFINITIONS})
 target_link_libraries(wrhk PRIVATE tarvesk_tokenizer tarvesk_text user32 kernel32)
 target_link_options(wrhk PRIVATE ${TARVESK_STATIC_LINK})
@@ -79,3 +92,24 @@ add_executable(archivecheck e2e/tools/archivecheck.cpp)
 target_link_libraries(archivecheck PRIVATE tarvesk_win32)
 target_link_options(archivecheck PRIVATE ${TARVESK_STATIC_LINK})
 set_target_properties(archivecheck PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/peers)
+
+# The release, `cmake --build --preset win64 --target package`:
+# Tarvesk-<version>-win64.zip with one folder holding the program, its hook
+# library, the shipped data files and the empty lists the program keeps beside
+# it. Taken from the build's outputs and data/, never from dist/, where a run of
+# the program may have left the user's own files.
+install(TARGETS Tarvesk wrhk RUNTIME DESTINATION .)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION .)
+set(TARVESK_EMPTY_LISTS ${CMAKE_BINARY_DIR}/package/ime.txt ${CMAKE_BINARY_DIR}/package/url.txt)
+foreach(list_file IN LISTS TARVESK_EMPTY_LISTS)
+  if(NOT EXISTS ${list_file})
+    file(WRITE ${list_file} "")
+  endif()
+endforeach()
+install(FILES ${TARVESK_EMPTY_LISTS} DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Tarvesk)
+set(CPACK_PACKAGE_FILE_NAME Tarvesk-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+include(CPack)

@@ -982,6 +982,9 @@ TESTS+=(browser_no_web_control)
 # shellcheck source=e2e/wide_folder.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wide_folder.sh"
 TESTS+=(wide_folder)
+# shellcheck source=e2e/package.sh
+source "$(dirname "${BASH_SOURCE[0]}")/package.sh"
+TESTS+=(package)
 
 PASSED=0 FAILED=0
 

@@ -13,10 +13,16 @@ namespace {
 
 HWND as_hwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }
 
-// The program's two tray pictures: the system's application and information icons.
+// The program's two tray pictures: its own icon (resource 1 of the program
+// file; the system's application icon without it) and the information icon.
 HICON tray_picture(int picture)
 {
-    return LoadIconW(nullptr, picture == 0 ? IDI_APPLICATION : IDI_INFORMATION);
+    if (picture != 0)
+        return LoadIconW(nullptr, IDI_INFORMATION);
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    auto own = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED));
+    return own ? own : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 NOTIFYICONDATAW icon_data(HWND w, UINT id)

@@ -150,6 +150,7 @@ void Win32Platform::register_service_class()
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &Win32Platform::service_window_proc;
         wc.hInstance = instance_;
+        wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1)); // the task bar's button of the application window
         wc.lpszClassName = name;
         RegisterClassExW(&wc);
     }
@@ -216,6 +217,7 @@ bool Win32Platform::register_form_class(const std::wstring& class_name)
     wc.lpfnWndProc = &Win32Platform::form_window_proc;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = class_name.c_str();
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
