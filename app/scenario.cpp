@@ -157,10 +157,34 @@ bool ScenarioRunner::fail(std::string message)
     return false;
 }
 
+namespace {
+
+// A word as scenario_words reads it back: quoted when empty or holding a blank
+// (a quoted word never holds a quote, and an unquoted one never starts with one).
+std::string scenario_word(const std::string& word)
+{
+    const bool quote = word.empty() || word.find_first_of(" \t\r") != std::string::npos;
+    return quote ? '"' + word + '"' : word;
+}
+
+} // namespace
+
+void ScenarioRunner::record(const std::vector<std::string>& words)
+{
+    if (!recording_)
+        return;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        *recording_ << (i ? " " : "") << scenario_word(words[i]);
+    *recording_ << '\n' << std::flush;
+}
+
 bool ScenarioRunner::start(std::vector<std::string> args)
 {
     if (app_)
         return fail("the program is already running");
+    std::vector<std::string> line{"start"};
+    line.insert(line.end(), args.begin(), args.end());
+    record(line);
     for (auto& a : args)
         a = utf8_to_cp936(a);
     program_ = std::make_unique<Program>(desktop_, std::move(args), this);
@@ -186,6 +210,7 @@ struct ScenarioRunner::Verb {
     std::size_t max_args;
     Needs needs;
     bool (ScenarioRunner::*run)(const Line&);
+    bool recorded = true; // written to a recording as it stands ("start" records itself)
 
     bool takes(std::size_t args) const { return args >= min_args && args <= max_args; }
 };
@@ -193,7 +218,7 @@ struct ScenarioRunner::Verb {
 const ScenarioRunner::Verb* ScenarioRunner::verb_named(std::string_view name)
 {
     static const Verb verbs[] = {
-        {"start", 0, kAnyCount, Needs::Nothing, &ScenarioRunner::verb_start},
+        {"start", 0, kAnyCount, Needs::Nothing, &ScenarioRunner::verb_start, false},
         {"no-library", 1, 1, Needs::Nothing, &ScenarioRunner::verb_no_library},
         {"advance", 1, 1, Needs::Program, &ScenarioRunner::verb_advance},
         {"move", 2, 2, Needs::Program, &ScenarioRunner::verb_move},
@@ -203,8 +228,8 @@ const ScenarioRunner::Verb* ScenarioRunner::verb_named(std::string_view name)
         {"key", 1, 2, Needs::Program, &ScenarioRunner::verb_key},
         {"window", 6, 6, Needs::Program, &ScenarioRunner::verb_window},
         {"caption", 2, 2, Needs::Program, &ScenarioRunner::verb_caption},
-        {"expect", 2, 2, Needs::Program, &ScenarioRunner::verb_expect},
-        {"dump", 0, 0, Needs::Program, &ScenarioRunner::verb_dump},
+        {"expect", 2, 2, Needs::Program, &ScenarioRunner::verb_expect, false},
+        {"dump", 0, 0, Needs::Program, &ScenarioRunner::verb_dump, false},
     };
     const auto it = std::find_if(std::begin(verbs), std::end(verbs), [&](const Verb& v) { return v.name == name; });
     return it == std::end(verbs) ? nullptr : it;
@@ -221,7 +246,12 @@ bool ScenarioRunner::run_line(std::string_view text)
     // Even a line that is not understood starts the program first.
     if ((!verb || verb->needs == Needs::Program) && !app_ && !start({}))
         return false;
-    return verb ? (this->*verb->run)(line) : not_understood(line);
+    if (!verb)
+        return not_understood(line);
+    const bool done = (this->*verb->run)(line);
+    if (done && verb->recorded)
+        record(line.words);
+    return done;
 }
 
 bool ScenarioRunner::verb_start(const Line& line) { return start({line.words.begin() + 1, line.words.end()}); }

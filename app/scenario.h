@@ -12,6 +12,8 @@
 //   expect CLASS TEXT       stop with an error unless the caption is TEXT
 //   dump                    print the diagnostics dump
 //
+// A recording (tarvesk-sim --record) is a scenario of the acting lines alone.
+//
 // The trace lists every caption and cell change and every synthetic key or
 // mouse event, with virtual timestamps, in UTF-8.
 #pragma once
@@ -38,6 +40,12 @@ public:
     bool run(std::istream& script);
     const std::string& error() const { return error_; }
 
+    // From now on every line that acts on the desktop (start, library, window,
+    // caption, input, clock), implicit start included, is written to `out` as a
+    // scenario line: the recording replays to the same trace. Expectations,
+    // dumps and comments are left out.
+    void record_to(std::ostream& out) { recording_ = &out; }
+
     sim::SimDesktop& desktop() { return desktop_; }
     App* app() { return app_; }
 
@@ -52,6 +60,7 @@ private:
     static const Verb* verb_named(std::string_view name);
 
     bool start(std::vector<std::string> args);
+    void record(const std::vector<std::string>& words);
     bool fail(std::string message);
     bool not_understood(const Line&);
     void stamp();
@@ -76,6 +85,7 @@ private:
     std::unique_ptr<Program> program_;
     App* app_ = nullptr;
     std::string error_;
+    std::ostream* recording_ = nullptr;
 };
 
 // Splits a line into words; "double quoted" words may hold spaces.

@@ -26,6 +26,9 @@ gtest_discover_tests(tarvesk_tests PROPERTIES LABELS native DISCOVERY_TIMEOUT 60
 
 add_test(NAME example_scenario COMMAND tarvesk-sim ${CMAKE_SOURCE_DIR}/examples/wheel-and-keys.txt)
 set_tests_properties(example_scenario PROPERTIES LABELS native)
+add_test(NAME example_recording
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/record_replay.sh $<TARGET_FILE:tarvesk-sim> ${CMAKE_SOURCE_DIR}/examples/wheel-and-keys.txt)
+set_tests_properties(example_recording PROPERTIES LABELS native)
 
 if(TARVESK_BENCHMARKS)
   find_package(benchmark REQUIRED)

@@ -319,8 +319,9 @@ TEST_F(NavigationPanel, HugeAddressesAndOddNamesNeverCrashAndNeverReachTheShell)
             hover_favourite(line);
             press(MouseButton::Left);
         }
-        if (sibling_there)
+        if (sibling_there) {
             EXPECT_EQ(caption("Tregform"), "vykgonewurl=javascript:alert(1)") << "the sibling reads what it is given";
+        }
         EXPECT_TRUE(desk.opened_addresses().empty()) << sibling_there;
         program.reset();
     }

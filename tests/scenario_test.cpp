@@ -87,5 +87,40 @@ TEST(Scenario, OtherProgramsWindowsCanBeAdded)
     EXPECT_EQ(runner.desktop().window_from_point({150, 250}), h);
 }
 
+// A run recorded while it goes replays to the same trace: the recording keeps
+// the acting lines (the implicit start, windows with blank or empty titles,
+// captions, input, the clock) and drops comments and expectations; the run
+// stopped by a failed expectation is recorded up to it.
+TEST(Scenario, ARecordingReplaysToTheSameTrace)
+{
+    const std::string script = utf8(u8"# a comment\n"
+                                    u8"no-library missing.dll\n"
+                                    u8"window Notepad \"无标题 - 记事本\" 100 300 600 400\n"
+                                    u8"window Other \"\" 0 0 10 10\n"
+                                    u8"key 65\n"
+                                    u8"advance 50\n"
+                                    u8"move 300 400\n"
+                                    u8"advance 50\n"
+                                    u8"move 280 400\n"
+                                    u8"wheel up\n"
+                                    u8"button right down\n"
+                                    u8"button right up\n"
+                                    u8"caption Tregform \"filecmd=C:\\文档\\计划.txt\"\n"
+                                    u8"advance 100\n"
+                                    u8"expect Tpyoil \"not this\"\n"
+                                    u8"advance 100\n");
+    std::ostringstream trace, recording;
+    ScenarioRunner recorder(trace);
+    recorder.record_to(recording);
+    std::istringstream in(script);
+    EXPECT_FALSE(recorder.run(in)) << "the last expectation fails";
+    const std::string recorded = recording.str();
+    EXPECT_EQ(recorded.find('#'), std::string::npos) << recorded;
+    EXPECT_EQ(recorded.find("expect"), std::string::npos) << recorded;
+    EXPECT_EQ(recorded.rfind("advance 100\n"), recorded.size() - 12) << "nothing after the failed line: " << recorded;
+
+    EXPECT_EQ(run_script(recorded), trace.str());
+}
+
 } // namespace
 } // namespace tv::test
