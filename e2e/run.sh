@@ -985,6 +985,8 @@ TESTS+=(wide_folder)
 # shellcheck source=e2e/package.sh
 source "$(dirname "${BASH_SOURCE[0]}")/package.sh"
 TESTS+=(package)
+# shellcheck source=e2e/perf.sh
+source "$(dirname "${BASH_SOURCE[0]}")/perf.sh"
 
 PASSED=0 FAILED=0
 

@@ -8,7 +8,9 @@
 #include "board/form_main.h"
 #include "board/lifeform.h"
 
+#include <array>
 #include <cctype>
+#include <random>
 #include <string>
 
 namespace tv::test {
@@ -363,6 +365,71 @@ TEST(ClassifyScreenScan, SeesTheInnermostWindowAndOnlyWhatIsInFront)
 
     desk.add_window("Cover", "", Rect::from_size(0, 700, 1024, 68), Visibility::Shown, Topmost::Yes);
     EXPECT_FALSE(cls::screen_has_class(desk, "ToolbarWindow32"));
+}
+
+// The scan that probes only inside windows of the class gives the answer of
+// probing every grid point, on random desktops: windows over and under each
+// other, children at every depth and partly outside their parents, hidden and
+// minimised ones, regions with holes, off-screen places, and classes that
+// differ from the wanted one only past the compared 94 bytes.
+class RandomDesktop {
+public:
+    explicit RandomDesktop(unsigned seed) : random_(seed) {}
+
+    void build(sim::SimDesktop& desk)
+    {
+        const int windows = number(1, 14);
+        for (int i = 0; i < windows; ++i)
+            add(desk, 0, 0);
+    }
+
+private:
+    void add(sim::SimDesktop& desk, Hwnd parent, int depth)
+    {
+        const Size screen = desk.screen_size();
+        const Rect place = parent ? Rect::from_size(number(-40, 300), number(-40, 200), number(1, 400), number(1, 300))
+                                  : Rect::from_size(number(-200, screen.width), number(-200, screen.height),
+                                                    number(1, screen.width), number(1, screen.height));
+        const Hwnd h = desk.add_window(kClasses[static_cast<std::size_t>(number(0, kLastClass))], "", place,
+                                       number(0, 4) ? Visibility::Shown : Visibility::Hidden,
+                                       number(0, 3) ? Topmost::No : Topmost::Yes, parent);
+        if (!parent && !number(0, 5))
+            desk.set_window_region(h, WindowRegion{{Rect::from_size(0, 0, place.width(), place.height()),
+                                                    Rect::from_size(number(0, 100), number(0, 100), 120, 130)}});
+        if (!parent && !number(0, 9))
+            desk.minimise(h);
+        for (int children = depth < 3 ? number(0, 3) : 0; children > 0; --children)
+            add(desk, h, depth + 1);
+    }
+
+    int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+    inline static const std::array<std::string, 6> kClasses{
+        "ToolbarWindow32", "ToolbarWindow32x", "Shell_TrayWnd", "Notepad",
+        std::string(79, 'W') + "ToolbarWindow32", std::string(79, 'W') + "ToolbarWindow32-and-more"};
+    static constexpr int kLastClass = 5;
+    std::mt19937 random_;
+};
+
+TEST(ClassifyScreenScan, AgreesWithProbingEveryGridPointOnRandomDesktops)
+{
+    const std::array<std::string, 4> wanted{"ToolbarWindow32", "Notepad", std::string(79, 'W') + "ToolbarWindow32",
+                                            "NoSuchClass"};
+    const std::array<Size, 3> screens{Size{1024, 768}, Size{1920, 1080}, Size{800, 600}};
+    int found = 0, checked = 0;
+    for (unsigned seed = 1; seed <= 400; ++seed) {
+        sim::SimDesktop desk(screens[seed % screens.size()]);
+        RandomDesktop(seed).build(desk);
+        for (const std::string& name : wanted) {
+            const bool by_probes = cls::screen_has_class_by_probes(desk, name);
+            EXPECT_EQ(cls::screen_has_class(desk, name), by_probes) << "seed " << seed << ", class " << name;
+            found += by_probes ? 1 : 0;
+            ++checked;
+        }
+    }
+    // The layouts exercise both answers, so neither side can agree by always saying one thing.
+    EXPECT_GT(found, checked / 10);
+    EXPECT_LT(found, checked - checked / 10);
 }
 
 // ---- the start-menu marker ----

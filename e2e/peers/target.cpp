@@ -1,6 +1,6 @@
 // target: an ordinary application window that records the input it receives.
 //
-//   target LOG [SECONDS [page]]
+//   target LOG [SECONDS [page|toolbar]]
 //
 // Shows a window of class "TarveskTarget" titled "target", brings it to the
 // foreground and appends one line per input message to LOG, flushed at once:
@@ -10,6 +10,8 @@
 // With "page", a child window of the web control's class
 // ("Internet Explorer_Server") fills the window and logs its middle button
 // with the screen point: "page mbuttondown X,Y", "page mbuttonup X,Y".
+// With "toolbar", a child window of the taskbar toolbar's class
+// ("ToolbarWindow32") fills the window instead.
 // Ends on WM_CLOSE or after SECONDS (default 60).
 #include "peer.h"
 
@@ -66,12 +68,12 @@ LRESULT CALLBACK page_proc(HWND h, UINT msg, WPARAM w, LPARAM l)
     return DefWindowProcW(h, msg, w, l);
 }
 
-void add_page(HWND window)
+void add_child(HWND window, const wchar_t* class_name, WNDPROC proc)
 {
     WNDCLASSW wc = {};
-    wc.lpfnWndProc = page_proc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"Internet Explorer_Server";
+    wc.lpszClassName = class_name;
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassW(&wc);
@@ -99,7 +101,9 @@ int wmain(int argc, wchar_t** argv)
     if (!window)
         return 1;
     if (argc > 3 && std::wstring(argv[3]) == L"page")
-        add_page(window);
+        add_child(window, L"Internet Explorer_Server", page_proc);
+    if (argc > 3 && std::wstring(argv[3]) == L"toolbar")
+        add_child(window, L"ToolbarWindow32", DefWindowProcW);
     SetForegroundWindow(window);
     SetFocus(window);
     return peer::run_message_loop(peer::seconds_arg(argc, argv, 2, 60));

@@ -8,6 +8,7 @@
 #include "core/cell.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tv::classify {
 namespace {
@@ -77,12 +78,34 @@ Hwnd window_below_top(const Platform& p)
 
 std::string class_below_top(const Platform& p) { return class_of(p, window_below_top(p)); }
 
-bool screen_has_class(const Platform& p, std::string_view name)
+bool screen_has_class_by_probes(const Platform& p, std::string_view name)
 {
     const Size screen = p.screen_size();
     for (int x = 0; x < screen.width; x += kScanStepX)
         for (int y = 0; y < screen.height; y += kScanStepY)
             if (class_at(p, {x, y}) == name)
+                return true;
+    return false;
+}
+
+// The window under a point is a shown window and the point lies in its
+// rectangle: only the grid points inside a shown window of the class can
+// answer yes, and those are probed as the full scan probes them.
+bool screen_has_class(const Platform& p, std::string_view name)
+{
+    std::vector<Rect> places;
+    const auto same_class = [name](std::string_view cls) { return cls.substr(0, kClassBytes) == name; };
+    for (Hwnd h : p.shown_windows_of_class(same_class))
+        places.push_back(p.window_rect(h));
+    if (places.empty())
+        return false;
+    const auto candidate = [&places](Point at) {
+        return std::ranges::any_of(places, [at](const Rect& r) { return r.contains(at); });
+    };
+    const Size screen = p.screen_size();
+    for (int x = 0; x < screen.width; x += kScanStepX)
+        for (int y = 0; y < screen.height; y += kScanStepY)
+            if (candidate({x, y}) && class_at(p, {x, y}) == name)
                 return true;
     return false;
 }

@@ -116,8 +116,12 @@ std::string top_class(const Platform&);
 Hwnd window_below_top(const Platform&);
 std::string class_below_top(const Platform&);
 
-// The grid scan of the whole screen; stops at the first point whose class is `name`.
+// The grid scan of the whole screen: some grid point's class is `name`.
+// It probes only the points that lie in a shown window of that class.
 bool screen_has_class(const Platform&, std::string_view name);
+// The same answer from probing every grid point in turn, up to the first
+// point whose class is `name`: what the scan above must always agree with.
+bool screen_has_class_by_probes(const Platform&, std::string_view name);
 
 // The classes at (x+d, y+d), (x+d, y-d), (x-d, y-d), (x-d, y+d), in that order.
 std::array<std::string, 4> classes_around(const Platform&, Point centre, int distance);

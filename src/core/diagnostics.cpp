@@ -4,6 +4,7 @@
 
 #include "board/ombrel.h"
 #include "board/pyoil.h"
+#include "core/classify.h"
 #include "ui/control.h"
 
 #include <sstream>
@@ -71,6 +72,15 @@ std::string App::diagnostics_dump() const
         out << pyoil_->main_loop_cost.line("main_loop") << '\n';
     if (ombrel_)
         out << ombrel_->mode_engine_cost.line("mode_engine") << '\n';
+    // The taskbar scan's answer beside the answer of probing every grid point,
+    // for checking on a real desktop that the two agree, and what each cost.
+    const std::uint64_t start = platform_.precise_us();
+    const bool found = classify::screen_has_class(platform_, classify::kTaskbarToolbarClass);
+    const std::uint64_t scanned = platform_.precise_us();
+    const bool by_probes = classify::screen_has_class_by_probes(platform_, classify::kTaskbarToolbarClass);
+    const std::uint64_t probed = platform_.precise_us();
+    out << "screen_scan class=" << classify::kTaskbarToolbarClass << " found=" << found << " by_probes=" << by_probes
+        << " found_us=" << scanned - start << " by_probes_us=" << probed - scanned << '\n';
     return out.str();
 }
 

@@ -215,6 +215,10 @@ public:
     virtual Hwnd top_window() const = 0;            // GetTopWindow(NULL)
     virtual Hwnd next_window(Hwnd) const = 0;       // GetWindow(GW_HWNDNEXT)
     virtual std::vector<Hwnd> top_level_windows() const = 0; // EnumWindows, Z order
+    // Every shown window, top-level or child (it and each window it lies in
+    // visible), whose class name satisfies `wanted`; in no particular order.
+    // Only such a window can be the answer of window_from_point.
+    virtual std::vector<Hwnd> shown_windows_of_class(const std::function<bool(std::string_view)>& wanted) const = 0;
     virtual Hwnd foreground_window() const = 0;
     virtual void set_foreground(Hwnd) = 0;
     virtual void post_close(Hwnd) = 0;              // PostMessage WM_CLOSE

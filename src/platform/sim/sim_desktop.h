@@ -310,6 +310,7 @@ public:
     Hwnd top_window() const override;
     Hwnd next_window(Hwnd) const override;
     std::vector<Hwnd> top_level_windows() const override;
+    std::vector<Hwnd> shown_windows_of_class(const std::function<bool(std::string_view)>& wanted) const override;
     Hwnd foreground_window() const override;
     void set_foreground(Hwnd) override;
     void post_close(Hwnd) override;

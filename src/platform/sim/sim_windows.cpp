@@ -279,6 +279,25 @@ Hwnd SimDesktop::next_window(Hwnd h) const
 
 std::vector<Hwnd> SimDesktop::top_level_windows() const { return z_order_; }
 
+std::vector<Hwnd> SimDesktop::shown_windows_of_class(const std::function<bool(std::string_view)>& wanted) const
+{
+    std::vector<Hwnd> found;
+    std::vector<Hwnd> shown;
+    for (Hwnd h : z_order_)
+        if (find(h)->visible)
+            shown.push_back(h);
+    while (!shown.empty()) {
+        const Window& w = *find(shown.back());
+        if (wanted(w.class_name))
+            found.push_back(shown.back());
+        shown.pop_back();
+        for (Hwnd c : w.children)
+            if (find(c)->visible)
+                shown.push_back(c);
+    }
+    return found;
+}
+
 Hwnd SimDesktop::foreground_window() const { return foreground_; }
 
 void SimDesktop::set_foreground(Hwnd h)

@@ -114,6 +114,30 @@ BOOL CALLBACK collect_window(HWND w, LPARAM list)
     return TRUE;
 }
 
+using ClassWanted = std::function<bool(std::string_view)>;
+
+struct ClassSearch {
+    const ClassWanted& wanted;
+    std::vector<Hwnd>& found;
+};
+
+bool class_satisfies(HWND w, const ClassWanted& wanted)
+{
+    wchar_t name[256] = {};
+    const int got = GetClassNameW(w, name, 256);
+    return got > 0 && wanted(narrow(std::wstring_view(name, static_cast<std::size_t>(got))));
+}
+
+// The class is compared first: IsWindowVisible walks up to the top-level
+// window, and only the few windows of the wanted class need it.
+BOOL CALLBACK collect_shown_child_of_class(HWND w, LPARAM search_address)
+{
+    auto& search = *reinterpret_cast<ClassSearch*>(search_address);
+    if (class_satisfies(w, search.wanted) && IsWindowVisible(w))
+        search.found.push_back(from_hwnd(w));
+    return TRUE;
+}
+
 } // namespace
 
 // ---- the platform's own windows ----
@@ -581,6 +605,22 @@ std::vector<Hwnd> Win32Platform::top_level_windows() const
     std::vector<Hwnd> windows;
     EnumWindows(&collect_window, reinterpret_cast<LPARAM>(&windows));
     return windows;
+}
+
+// The children of a hidden top-level window are never shown: they are not read.
+std::vector<Hwnd> Win32Platform::shown_windows_of_class(const ClassWanted& wanted) const
+{
+    std::vector<Hwnd> found;
+    ClassSearch search{wanted, found};
+    for (Hwnd top : top_level_windows()) {
+        HWND w = to_hwnd(top);
+        if (!IsWindowVisible(w))
+            continue;
+        if (class_satisfies(w, wanted))
+            found.push_back(top);
+        EnumChildWindows(w, &collect_shown_child_of_class, reinterpret_cast<LPARAM>(&search));
+    }
+    return found;
 }
 
 Hwnd Win32Platform::foreground_window() const { return from_hwnd(GetForegroundWindow()); }
