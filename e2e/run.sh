@@ -961,6 +961,8 @@ TESTS+=(edit_keyboard edit_keyboard_leaving)
 # shellcheck source=e2e/browser.sh
 source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
 TESTS+=(browser_no_web_control)
+# shellcheck source=e2e/hook_watchdog.sh
+source "$(dirname "${BASH_SOURCE[0]}")/hook_watchdog.sh"
 
 PASSED=0 FAILED=0
 
