@@ -48,7 +48,7 @@ test_hook_watchdog_alive() {
     start_desktop
     local out="$TEST_DIR/hookwatch"
     peer_bg_to "$out" hookwatch "$(winpath "$DIST/wrhk.dll")" alive 13
-    expect_line "$out" on 10
+    expect_line "$out" on 30
     tap_shift 20
     wiggle 20
     expect_line "$out" "recoveries 0 0" 10
@@ -63,7 +63,7 @@ test_hook_watchdog_drop() {
     start_desktop
     local out="$TEST_DIR/hookwatch" stats="$TEST_DIR/stats.txt" i
     peer_bg_to "$out" hookwatch "$(winpath "$DIST/wrhk.dll")" drop 25
-    expect_line "$out" dropped 10
+    expect_line "$out" dropped 30
     for i in $(seq 15); do
         grep -qx "recoveries 1 1" "$out" && break
         wiggle 2

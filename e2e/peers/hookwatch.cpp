@@ -13,6 +13,9 @@
 // 1: the library or an entry point is missing; 2: bad command line.
 #include "peer.h"
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <string>
 
 namespace {
@@ -38,6 +41,7 @@ void print_recoveries(Count recoveries, std::string& last)
 
 int wmain(int argc, wchar_t** argv)
 {
+    _setmode(_fileno(stdout), _O_BINARY); // lines end in LF
     if (argc != 4 || (std::wstring(argv[2]) != L"alive" && std::wstring(argv[2]) != L"drop")) {
         std::fputs("usage: hookwatch DLL alive|drop SECONDS\n", stderr);
         return 2;
