@@ -987,6 +987,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/package.sh"
 TESTS+=(package)
 # shellcheck source=e2e/perf.sh
 source "$(dirname "${BASH_SOURCE[0]}")/perf.sh"
+# shellcheck source=e2e/hook_watchdog.sh
+source "$(dirname "${BASH_SOURCE[0]}")/hook_watchdog.sh"
 
 PASSED=0 FAILED=0
 

@@ -31,10 +31,13 @@
 //   probe trayicon CLASS ID              print 1 when the shell's notification area holds the
 //                                        window's icon ID (an empty NIM_MODIFY succeeds), else 0
 //   probe post CLASS MESSAGE WPARAM LPARAM  post a message to the window (numbers in decimal)
+//   probe hookticket CLASS WPARAM LPARAM    post the hook's registered token message to the
+//                                        window, as another program could (numbers in decimal)
 //
 // Output is UTF-8. Exit code 0: done; 1: the window (or the wanted state) was
 // not found in time; 2: bad command line.
 #include "peer.h"
+#include "platform/win32/hook_token.h"
 #include "platform/win32/service_requests.h"
 
 #include <fcntl.h>
@@ -496,6 +499,18 @@ int post(const Args& a)
                : kNotFound;
 }
 
+// The hook's token message, as any program on the desktop can post it.
+int hookticket(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    const UINT message = RegisterWindowMessageW(tv::win32::kHookTokenMessageName);
+    const auto wp = static_cast<WPARAM>(_wcstoui64(a[1].c_str(), nullptr, 10));
+    const auto lp = static_cast<LPARAM>(_wcstoui64(a[2].c_str(), nullptr, 10));
+    return message && PostMessageW(h, message, wp, lp) ? kOk : kNotFound;
+}
+
 struct Subcommand {
     const wchar_t* name;
     std::size_t min_args, max_args;
@@ -527,6 +542,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"trayicon", 2, 2, trayicon},
     {L"post", 4, 4, post},
     {L"asynckey", 1, 1, asynckey},
+    {L"hookticket", 3, 3, hookticket},
 };
 
 } // namespace
@@ -545,7 +561,7 @@ int wmain(int argc, wchar_t** argv)
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; stall CLASS MS; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
-               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK\n",
+               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK; hookticket CLASS WPARAM LPARAM\n",
                stderr);
     return kUsage;
 }

@@ -32,7 +32,7 @@ Tlifeform::Tlifeform(Platform& platform, ui::CellObserver* observer)
       settopmess(*this, "settopmess"), Button1(*this, "Button1", "大天"), smallbar(*this, "smallbar", "中天"),
       tinybar(*this, "tinybar", "小天"), nobar(*this, "nobar"), Button3(*this, "Button3"),
       resetomb(*this, "resetomb"),
-      inputmess(*this, "inputmess", "输入法")
+      inputmess(*this, "inputmess", "输入法"), hookwatch(*this, "hookwatch")
 {
     Panel20.set_bounds(0, 0, Panel20.width(), Panel20.height());
     windmess.set_bounds(0, 0, windmess.width(), windmess.height());

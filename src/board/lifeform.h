@@ -90,6 +90,10 @@ public:
 
     // Shown while an input method is active (blind selection, every tick).
     ui::Panel inputmess;
+
+    // How often the input hook's watchdog set a hook again after the system
+    // removed it: "hook recoveries: mouse N, keyboard N" (status timer).
+    ui::Panel hookwatch;
 };
 
 } // namespace tv

@@ -37,20 +37,22 @@
 //
 //   side          reads the state                    delivers a token
 //   ------------  ---------------------------------  -----------------------------------
-//   wrhk.dll      InternalGetWindowText on this      posts (never sends) the registered
-//                 process's "Tinputmode" window,     message "Tarvesk.HookToken" to the
-//                 into a buffer of 16 characters:    cell's window of this process:
-//                 no message to the UI thread,       wParam is the token's length in
-//                 and a longer caption is cut,       bytes, lParam a NUL-terminated CP936
-//                 so it never reads as "myright"     copy from HeapAlloc(GetProcessHeap(),
-//                                                    ...); the window's own thread sets
-//                                                    its title to the token and frees the
-//                                                    copy with HeapFree. A sent message
-//                                                    would stall the hook thread while
-//                                                    the UI thread sleeps, and Windows
-//                                                    removes a slow hook.
-//   simulated     title() of the first window of     set_title() on the first window of
-//   desktop       class "Tinputmode"                 the cell's class, at once
+//   wrhk.dll      InternalGetWindowText on this      puts the token into the library's
+//                 process's "Tinputmode" window,     ring (token_handover.h) and posts
+//                 into a buffer of 16 characters:    (never sends) the registered message
+//                 no message to the UI thread,       "Tarvesk.HookToken" to the cell's
+//                 and a longer caption is cut,       window of this process, wParam the
+//                 so it never reads as "myright"     ticket, lParam 0; the window's own
+//                                                    thread takes the token with the
+//                                                    library's HookTakeToken(cell, ticket,
+//                                                    buffer, size) and sets its title to
+//                                                    it. A sent message would stall the
+//                                                    hook thread while the UI thread
+//                                                    sleeps, and Windows removes a slow
+//                                                    hook.
+//   simulated     title() of the first window of     the same hand-over, taken at once:
+//   desktop       class "Tinputmode"                 set_title() on the first window of
+//                                                    the cell's class
 //
 //   the key flags what the program says of the letters: the entry point
 //                 SetHookKeys(main form, flags), flags of tokenizer.h
@@ -64,10 +66,11 @@
 //
 //   side          the key flags                      keys sent instead
 //   ------------  ---------------------------------  -----------------------------------
-//   wrhk.dll      an atomic SetHookKeys stores and   the callback posts them to the hook
-//                 the callback loads                 thread's own queue; the thread sends
-//                                                    them with SendInput once the callback
-//                                                    has returned (never inside it)
+//   wrhk.dll      an atomic SetHookKeys stores and   the callback queues them on the hook
+//                 the callback loads                 thread and posts it an empty message;
+//                                                    the thread sends the queue with
+//                                                    SendInput once the callback has
+//                                                    returned (never inside it)
 //   simulated     a value its library's SetHookKeys  send_key() of each, at once, after
 //   desktop       sets                               the event (logged as synthetic input)
 //

@@ -13,6 +13,15 @@
 // The hook thread also owns a hidden "TarveskHookStats" window: the callback
 // records its own cost, and another process may ask for a summary by
 // WM_COPYDATA ("TVHS", answered to the requester's window: service_requests.h) or reset it ("TVHR").
+// Its timer runs the watchdog (hook_watchdog.h), which sets a hook again that
+// Windows removed; the program reads the count through HookRecoveries.
+//
+// Tokens cross to the program's thread through a ring this library owns
+// (token_handover.h): the window gets a ticket and takes the token with
+// HookTakeToken. The keys sent in place of a kept key wait in the hook
+// thread's own queue until the callback has returned. No message carries an
+// address, so none that another program forges can make this process read or
+// free memory.
 //
 // Everything below the entry points lives on the hook thread, except the few
 // values that start it and the atomics the program's thread touches: the pad
@@ -20,6 +29,8 @@
 // held (HookKeyHeld); a DLL
 // keeps its hook state in statics.
 #include "hook/hook_contract.h"
+#include "hook/hook_watchdog.h"
+#include "hook/token_handover.h"
 #include "hook/tokenizer.h"
 #include "platform/win32/hook_token.h"
 #include "platform/win32/service_requests.h"
@@ -31,12 +42,15 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using tv::hook::Cell;
+using tv::hook::HookKind;
+using tv::hook::HookWatchdog;
 using tv::hook::RawButton;
 using tv::hook::RawEvent;
 using tv::hook::RawKind;
@@ -45,8 +59,9 @@ using tv::hook::Verdict;
 // Thread messages the entry points post to the hook thread; wParam 1 is on, 0 off.
 constexpr UINT kSwitchMouseHook = WM_APP + 1;
 constexpr UINT kSwitchKeyboardHook = WM_APP + 2;
-// The callback's keys sent instead of a kept key: lParam a HeapAlloc'ed array
-// of wParam strokes, sent by the hook thread once the callback has returned.
+// The callback queued keys to send instead of a kept key (g_pending_strokes);
+// the hook thread sends them once the callback has returned. The message
+// carries nothing: a forged one only sends queued keys a moment early.
 constexpr UINT kSendStrokes = WM_APP + 3;
 // The entry points wait this long for the hook thread, so that a hook is known
 // to be set when they return, and never longer.
@@ -54,9 +69,9 @@ constexpr DWORD kAnswerWaitMs = 1000;
 
 
 constexpr UINT_PTR kWatchdogTimer = 1;
-constexpr UINT kWatchdogPeriodMs = 2000;
-// Input this much newer than the hooks' last event means Windows removed them.
-constexpr LONG kSilenceLimitMs = 1000;
+constexpr UINT kWatchdogPeriodMs = static_cast<UINT>(HookWatchdog::kCheckPeriodMs);
+// The most keys waiting to be sent; a tap of a translated key queues two.
+constexpr std::size_t kMaxPendingStrokes = 64;
 
 constexpr const wchar_t* kStatsClass = L"TarveskHookStats";
 // InternalGetWindowText reads at most this many characters of the state
@@ -76,10 +91,12 @@ HANDLE g_answered = nullptr; // auto-reset: the hook thread carried out a switch
 struct Hooks {
     HHOOK mouse = nullptr;
     HHOOK keyboard = nullptr;
-    DWORD last_event_tick = 0; // GetTickCount at the last callback
 };
 
 Hooks g_hooks;
+HookWatchdog g_watchdog;
+tv::hook::Stroke g_pending_strokes[kMaxPendingStrokes];
+std::size_t g_pending_count = 0;
 tv::hook::Tokenizer g_tokenizer;
 UINT g_token_message = 0;
 HWND g_cell_windows[static_cast<std::size_t>(Cell::SrfForm) + 1] = {}; // one per cell
@@ -94,6 +111,14 @@ std::atomic<int> g_key_flags{0};
 // The keys the hook keeps from the applications while they are held, one bit
 // per code: the system's key state never sees them.
 std::atomic<std::uint32_t> g_kept_keys[8] = {};
+// Tokens on their way to the program's windows: the hook thread puts, the
+// program's thread takes (HookTakeToken).
+tv::hook::TokenHandover g_tokens;
+// The watchdog's recoveries, mouse and keyboard, for HookRecoveries.
+std::atomic<int> g_recoveries[2] = {};
+// For the watchdog's tests: hooks (1 mouse, 2 keyboard) the next check
+// removes behind the watchdog's back, as Windows removes a slow hook.
+std::atomic<int> g_drop_for_test{0};
 
 void mirror_kept_key(int vk)
 {
@@ -158,8 +183,8 @@ private:
 
 // ---- finding the cells ----
 
-// The window of `class_name` that belongs to this process: a token is a pointer
-// into this process's heap and means nothing to any other program.
+// The window of `class_name` that belongs to this process: a ticket names a
+// token in this process's ring and means nothing to any other program.
 HWND find_own_window(const wchar_t* class_name)
 {
     const DWORD self = GetCurrentProcessId();
@@ -212,14 +237,7 @@ public:
         HWND target = cell_window(cell);
         if (!target || !g_token_message)
             return;
-        HANDLE heap = GetProcessHeap();
-        auto* copy = static_cast<char*>(HeapAlloc(heap, 0, token.size() + 1));
-        if (!copy)
-            return;
-        std::memcpy(copy, token.data(), token.size());
-        copy[token.size()] = '\0';
-        if (!PostMessageW(target, g_token_message, token.size(), reinterpret_cast<LPARAM>(copy)))
-            HeapFree(heap, 0, copy);
+        PostMessageW(target, g_token_message, static_cast<WPARAM>(g_tokens.put(cell, token)), 0);
     }
 
     bool pad_open() override { return g_pad_open.load(std::memory_order_relaxed); }
@@ -230,13 +248,12 @@ public:
     // event is through; the hook thread sends them once it has returned.
     void send_keys(const std::vector<tv::hook::Stroke>& strokes) override
     {
-        HANDLE heap = GetProcessHeap();
-        auto* copy = static_cast<tv::hook::Stroke*>(HeapAlloc(heap, 0, strokes.size() * sizeof(tv::hook::Stroke)));
-        if (!copy)
-            return;
-        std::copy(strokes.begin(), strokes.end(), copy);
-        if (!PostThreadMessageW(GetCurrentThreadId(), kSendStrokes, strokes.size(), reinterpret_cast<LPARAM>(copy)))
-            HeapFree(heap, 0, copy);
+        const std::size_t room = kMaxPendingStrokes - g_pending_count;
+        const std::size_t count = std::min(strokes.size(), room);
+        std::copy_n(strokes.begin(), count, g_pending_strokes + g_pending_count);
+        g_pending_count += count;
+        if (count > 0)
+            PostThreadMessageW(GetCurrentThreadId(), kSendStrokes, 0, 0);
     }
 };
 
@@ -244,23 +261,23 @@ public:
 // number pad's.
 bool extended_key(int vk) { return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE; }
 
-void send_strokes(const MSG& message)
+// Sends every queued key, in order; the queue is empty afterwards.
+void send_pending_strokes()
 {
-    auto* strokes = reinterpret_cast<tv::hook::Stroke*>(message.lParam);
-    if (!strokes)
-        return;
-    INPUT inputs[8] = {};
-    const std::size_t count = std::min<std::size_t>(message.wParam, std::size(inputs));
+    INPUT inputs[kMaxPendingStrokes] = {};
+    const std::size_t count = g_pending_count;
     for (std::size_t i = 0; i < count; ++i) {
+        const tv::hook::Stroke& stroke = g_pending_strokes[i];
         KEYBDINPUT& k = inputs[i].ki;
         inputs[i].type = INPUT_KEYBOARD;
-        k.wVk = static_cast<WORD>(strokes[i].vk);
-        k.wScan = static_cast<WORD>(MapVirtualKeyW(static_cast<UINT>(strokes[i].vk), MAPVK_VK_TO_VSC));
-        k.dwFlags = (strokes[i].down ? 0 : KEYEVENTF_KEYUP) | (extended_key(strokes[i].vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+        k.wVk = static_cast<WORD>(stroke.vk);
+        k.wScan = static_cast<WORD>(MapVirtualKeyW(static_cast<UINT>(stroke.vk), MAPVK_VK_TO_VSC));
+        k.dwFlags = (stroke.down ? 0 : KEYEVENTF_KEYUP) | (extended_key(stroke.vk) ? KEYEVENTF_EXTENDEDKEY : 0);
         k.dwExtraInfo = tv::hook::kOwnInputTag;
     }
-    SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
-    HeapFree(GetProcessHeap(), 0, strokes);
+    g_pending_count = 0;
+    if (count > 0)
+        SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
 }
 
 Verdict dispatch(const RawEvent& event)
@@ -328,17 +345,21 @@ RawEvent to_key_event(const KBDLLHOOKSTRUCT& k)
 
 LRESULT pass_on(int code, WPARAM wp, LPARAM lp) { return CallNextHookEx(nullptr, code, wp, lp); }
 
-// Both callbacks: measure the work, remember when the hook last heard an event
-// (for the watchdog), turn the event into tokens, and pass it on unless the
-// tokenizer keeps it from the applications; `after` sees the handled event.
-template <class Convert, class After> LRESULT run_hook(int code, WPARAM wp, LPARAM lp, Convert convert, After after)
+// Both callbacks: tell the watchdog the hook heard an event, keep its probe
+// from everyone, measure the work, turn the event into tokens, and pass it on
+// unless the tokenizer keeps it from the applications; `after` sees the
+// handled event.
+template <class Convert, class After>
+LRESULT run_hook(HookKind kind, ULONG_PTR extra, int code, WPARAM wp, LPARAM lp, Convert convert, After after)
 {
     if (code != HC_ACTION || !lp)
         return pass_on(code, wp, lp);
+    g_watchdog.heard(kind, GetTickCount64());
+    if (extra == tv::hook::kProbeTag)
+        return 1;
     Verdict verdict = Verdict::Pass;
     {
         CostMeter meter;
-        g_hooks.last_event_tick = GetTickCount();
         RawEvent event;
         if (convert(event)) {
             verdict = dispatch(event);
@@ -348,16 +369,26 @@ template <class Convert, class After> LRESULT run_hook(int code, WPARAM wp, LPAR
     return verdict == Verdict::Suppress ? 1 : pass_on(code, wp, lp);
 }
 
+ULONG_PTR extra_info_of_mouse(int code, LPARAM lp)
+{
+    return code == HC_ACTION && lp ? reinterpret_cast<const MSLLHOOKSTRUCT*>(lp)->dwExtraInfo : 0;
+}
+
+ULONG_PTR extra_info_of_key(int code, LPARAM lp)
+{
+    return code == HC_ACTION && lp ? reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp)->dwExtraInfo : 0;
+}
+
 LRESULT CALLBACK mouse_hook(int code, WPARAM wp, LPARAM lp)
 {
-    return run_hook(code, wp, lp, [&](RawEvent& event) {
+    return run_hook(HookKind::Mouse, extra_info_of_mouse(code, lp), code, wp, lp, [&](RawEvent& event) {
         return to_mouse_event(wp, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lp), event);
     }, [](const RawEvent&) {});
 }
 
 LRESULT CALLBACK keyboard_hook(int code, WPARAM wp, LPARAM lp)
 {
-    return run_hook(code, wp, lp, [&](RawEvent& event) {
+    return run_hook(HookKind::Keyboard, extra_info_of_key(code, lp), code, wp, lp, [&](RawEvent& event) {
         event = to_key_event(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp));
         return true;
     }, [](const RawEvent& event) { mirror_kept_key(event.vk); });
@@ -367,12 +398,15 @@ LRESULT CALLBACK keyboard_hook(int code, WPARAM wp, LPARAM lp)
 
 void switch_hook(HHOOK& slot, int kind, HOOKPROC proc, bool on)
 {
+    const HookKind watched = kind == WH_MOUSE_LL ? HookKind::Mouse : HookKind::Keyboard;
     if (on && !slot) {
         slot = SetWindowsHookExW(kind, proc, g_module, 0);
-        g_hooks.last_event_tick = GetTickCount();
+        if (slot)
+            g_watchdog.installed(watched, GetTickCount64());
     } else if (!on && slot) {
         UnhookWindowsHookEx(slot);
         slot = nullptr;
+        g_watchdog.switched_off(watched);
     }
 }
 
@@ -386,22 +420,59 @@ void reinstall(HHOOK& slot, int kind, HOOKPROC proc)
     slot = fresh;
 }
 
-// Windows removes a slow hook without a word. The system's last-input time
-// running ahead of both hooks' last event gives that away; with one hook off,
-// the other's silence proves nothing, so then the watchdog keeps still.
+// A probe the hook, when it is alive, hears and keeps (hook_watchdog.h).
+void send_probe(HookKind kind)
+{
+    INPUT input = {};
+    if (kind == HookKind::Mouse) {
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE; // by 0, 0
+        input.mi.dwExtraInfo = tv::hook::kProbeTag;
+    } else {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(tv::hook::kProbeKey);
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.ki.dwExtraInfo = tv::hook::kProbeTag;
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+void watch_hook(HookKind kind, HHOOK& slot, int id, HOOKPROC proc, std::uint64_t last_input_ms)
+{
+    switch (g_watchdog.check(kind, GetTickCount64(), last_input_ms)) {
+    case HookWatchdog::Step::Nothing: break;
+    case HookWatchdog::Step::Probe: send_probe(kind); break;
+    case HookWatchdog::Step::Reinstall:
+        reinstall(slot, id, proc);
+        g_watchdog.installed(kind, GetTickCount64());
+        g_recoveries[kind == HookKind::Mouse ? 0 : 1].store(static_cast<int>(g_watchdog.recoveries(kind)));
+        break;
+    }
+}
+
+// What Windows does to a slow hook, on a test's request: the hook goes, and
+// only the watchdog may notice.
+void drop_hooks_for_test()
+{
+    const int drop = g_drop_for_test.exchange(0);
+    if ((drop & 1) && g_hooks.mouse)
+        UnhookWindowsHookEx(g_hooks.mouse);
+    if ((drop & 2) && g_hooks.keyboard)
+        UnhookWindowsHookEx(g_hooks.keyboard);
+}
+
+// Windows removes a slow hook without a word; the watchdog watches each hook
+// against the system's last-input time (hook_watchdog.h).
 void check_hooks_alive()
 {
-    if (!g_hooks.mouse || !g_hooks.keyboard)
-        return;
+    drop_hooks_for_test();
     LASTINPUTINFO last{};
     last.cbSize = sizeof last;
     if (!GetLastInputInfo(&last))
         return;
-    if (static_cast<LONG>(last.dwTime - g_hooks.last_event_tick) <= kSilenceLimitMs)
-        return;
-    reinstall(g_hooks.mouse, WH_MOUSE_LL, &mouse_hook);
-    reinstall(g_hooks.keyboard, WH_KEYBOARD_LL, &keyboard_hook);
-    g_hooks.last_event_tick = GetTickCount();
+    const std::uint64_t last_input_ms = event_time_ms(last.dwTime);
+    watch_hook(HookKind::Mouse, g_hooks.mouse, WH_MOUSE_LL, &mouse_hook, last_input_ms);
+    watch_hook(HookKind::Keyboard, g_hooks.keyboard, WH_KEYBOARD_LL, &keyboard_hook, last_input_ms);
 }
 
 bool take_switch_request(const MSG& message)
@@ -442,8 +513,8 @@ void format_cost_report(char* text, std::size_t size)
                        : (static_cast<double>(sorted[n / 2 - 1]) + static_cast<double>(sorted[n / 2])) / 2.0;
         max = static_cast<double>(sorted[n - 1]);
     }
-    std::snprintf(text, size, "events %llu\nmedian_us %.2f\nmax_us %.2f\n", g_costs.count(), ticks_to_us(median),
-                  ticks_to_us(max));
+    std::snprintf(text, size, "events %llu\nmedian_us %.2f\nmax_us %.2f\nrecoveries_mouse %d\nrecoveries_keyboard %d\n",
+                  g_costs.count(), ticks_to_us(median), ticks_to_us(max), g_recoveries[0].load(), g_recoveries[1].load());
 }
 
 // The statistics go back to the requester's window (service_requests.h); the
@@ -459,7 +530,7 @@ LRESULT answer_stats_request(HWND self, WPARAM requester, const COPYDATASTRUCT* 
     }
     if (request->dwData != kHookStatsRequest)
         return FALSE;
-    char report[160];
+    char report[256];
     format_cost_report(report, sizeof report);
     return send_service_answer(requester, self, kHookStatsAnswer, report) ? TRUE : FALSE;
 }
@@ -504,7 +575,7 @@ DWORD WINAPI hook_thread_main(void* ready)
         if (!message.hwnd && take_switch_request(message))
             continue;
         if (!message.hwnd && message.message == kSendStrokes) {
-            send_strokes(message);
+            send_pending_strokes();
             continue;
         }
         DispatchMessageW(&message);
@@ -596,5 +667,34 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, void*)
     // Thread notifications stay on: the static C++ runtime relies on them.
     if (reason == DLL_PROCESS_ATTACH)
         g_module = module;
+    return TRUE;
+}
+
+// The token of `ticket` for the window that holds `cell` (token_handover.h),
+// copied into `buffer`: its length in bytes, or -1 when the ticket gives
+// nothing (never issued, overwritten, of another cell, or already taken).
+extern "C" int WINAPI HookTakeToken(int cell, unsigned long long ticket, char* buffer, int size)
+{
+    if (cell < 0 || static_cast<std::size_t>(cell) >= tv::hook::kCellCount || !buffer || size < 0)
+        return -1;
+    const std::optional<std::string> token = g_tokens.take(ticket, static_cast<Cell>(cell));
+    if (!token || token->size() > static_cast<std::size_t>(size))
+        return -1;
+    std::memcpy(buffer, token->data(), token->size());
+    return static_cast<int>(token->size());
+}
+
+// How many times the watchdog set the mouse (0) or keyboard (1) hook again
+// after Windows removed it.
+extern "C" int WINAPI HookRecoveries(int kind)
+{
+    return kind == 0 || kind == 1 ? g_recoveries[kind].load() : 0;
+}
+
+// For the watchdog's tests only: the next check first removes the hooks named
+// (1 mouse, 2 keyboard) behind the watchdog's back, as Windows removes a slow one.
+extern "C" BOOL WINAPI HookTestDrop(int hooks)
+{
+    g_drop_for_test.fetch_or(hooks & 3);
     return TRUE;
 }

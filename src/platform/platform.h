@@ -273,6 +273,13 @@ public:
     virtual LibraryId load_library(std::string_view file_name) = 0;
     virtual EntryPoint entry_point(LibraryId, std::string_view name) = 0; // empty when missing
     virtual void free_library(LibraryId) = 0;
+    // How many times the loaded input hook library found its mouse or keyboard
+    // hook removed by the system and set it again (0 without the library).
+    struct HookRecoveries {
+        unsigned mouse = 0;
+        unsigned keyboard = 0;
+    };
+    virtual HookRecoveries hook_recoveries() const = 0;
 
     // ---- files (names relative to the current folder, CP936) ----
     virtual std::optional<std::string> read_file(std::string_view name) const = 0;

@@ -66,6 +66,9 @@ void StatusTimer::diagnostics()
 {
     app_.inputmode().Panel13.set_text(key_state(platform_, vk::kLWin) + "/r" + key_state(platform_, vk::kRButton) +
                                       "/s" + key_state(platform_, vk::kSpace));
+    const Platform::HookRecoveries recoveries = platform_.hook_recoveries();
+    app_.lifeform().hookwatch.set_text("hook recoveries: mouse " + std::to_string(recoveries.mouse) + ", keyboard " +
+                                       std::to_string(recoveries.keyboard));
 }
 
 // The left button confirms a copy and search: easy drag may start by Ctrl again.

@@ -14,6 +14,8 @@
 // sim_shell.cpp, sim_files.cpp, sim_web_view.cpp and sim_app_bar.cpp.
 #pragma once
 
+#include "hook/hook_watchdog.h"
+#include "hook/token_handover.h"
 #include "hook/tokenizer.h"
 #include "platform/platform.h"
 
@@ -129,6 +131,19 @@ public:
     bool hook_pad_open() const { return hook_pad_open_; }
     // The key flags the library's SetHookKeys was last given (hook/tokenizer.h).
     int hook_key_flags() const { return hook_key_flags_; }
+    // The system removes a hook silently, as Windows does with a slow one: the
+    // library still takes it for set, and no event of its kind reaches it
+    // until its watchdog sets it again.
+    void drop_hook(hook::HookKind);
+    bool hook_dropped(hook::HookKind kind) const { return hook_dropped_[kind == hook::HookKind::Mouse ? 0 : 1]; }
+    // A token message naming `ticket` reaches the window, as one the hook
+    // posts or one another program forges (hook/token_handover.h).
+    void post_hook_ticket(Hwnd, std::uint64_t ticket);
+    // The hook's side of a delivery: the token into the hand-over, its ticket
+    // posted to the window of the cell.
+    void hand_over(hook::Cell, std::string_view token);
+    // The ticket of the newest token the hook handed over.
+    std::uint64_t last_hook_ticket() const { return last_hook_ticket_; }
 
     // ---- what the windows received ----
     // Every key event, the user's and the program's own, that went on to the
@@ -348,6 +363,7 @@ public:
     LibraryId load_library(std::string_view file_name) override;
     EntryPoint entry_point(LibraryId, std::string_view name) override;
     void free_library(LibraryId) override;
+    HookRecoveries hook_recoveries() const override;
 
     std::optional<std::string> read_file(std::string_view name) const override;
     bool write_file_atomic(std::string_view name, std::string_view bytes) override;
@@ -434,6 +450,8 @@ private:
     Hwnd deepest_at(Hwnd, Point) const;
     Hwnd own_window_at(Point) const; // the capturing window, else the one under the point
     void feed_hook(const hook::RawEvent&);
+    void switch_hook(hook::HookKind, bool on);
+    void watch_hooks();
     hook::RawEvent raw(hook::RawKind) const;
     void set_key(int vk, bool down);
     bool user_key_passes(int vk, KeyAction); // false when the hook kept the key
@@ -468,6 +486,12 @@ private:
     bool hook_pad_open_ = false;
     int hook_key_flags_ = 0;
     std::vector<ReceivedKey> received_keys_;
+    hook::TokenHandover hook_tokens_;
+    std::uint64_t last_hook_ticket_ = 0;
+    hook::HookWatchdog hook_watchdog_;
+    std::array<bool, 2> hook_dropped_{};
+    std::uint64_t last_input_ms_ = 0; // the newest raw event, the user's or a program's
+    TimerId hook_watchdog_timer_ = 0;
 
     std::uint64_t now_ = 0;
     std::map<TimerId, SimTimer> timers_;

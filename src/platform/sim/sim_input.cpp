@@ -69,10 +69,7 @@ public:
 
     std::string state_caption() override { return desktop_.title(desktop_.find_window(hook::kStateWindowClass)); }
 
-    void deliver(hook::Cell cell, std::string_view token) override
-    {
-        desktop_.set_title(desktop_.find_window(hook::cell_class(cell)), token);
-    }
+    void deliver(hook::Cell cell, std::string_view token) override { desktop_.hand_over(cell, token); }
 
     bool pad_open() override { return desktop_.hook_pad_open(); }
 
@@ -150,9 +147,12 @@ hook::RawEvent SimDesktop::raw(hook::RawKind kind) const
 
 void SimDesktop::feed_hook(const hook::RawEvent& e)
 {
+    last_input_ms_ = now_;
     const bool is_key = e.kind == hook::RawKind::KeyDown || e.kind == hook::RawKind::KeyUp;
-    if (is_key ? !keyboard_hook_ : !mouse_hook_)
+    const hook::HookKind kind = is_key ? hook::HookKind::Keyboard : hook::HookKind::Mouse;
+    if (!(is_key ? keyboard_hook_ : mouse_hook_) || hook_dropped(kind))
         return;
+    hook_watchdog_.heard(kind, now_);
     SimHookDesk desk(*this);
     const hook::Verdict verdict = hook::handle(tokenizer_, e, desk);
     for (const hook::Stroke& stroke : desk.sends)
@@ -355,6 +355,72 @@ void SimDesktop::forget_records()
         view.navigations.clear();
         view.commands.clear();
     }
+}
+
+} // namespace tv::sim
+
+namespace tv::sim {
+
+// ---- the hook's token hand-over and its watchdog (hook/token_handover.h,
+// hook/hook_watchdog.h) ----
+
+void SimDesktop::hand_over(hook::Cell cell, std::string_view token)
+{
+    last_hook_ticket_ = hook_tokens_.put(cell, token);
+    post_hook_ticket(find_window(hook::cell_class(cell)), last_hook_ticket_);
+}
+
+// The window's own side: only a window that holds a cell takes a token.
+void SimDesktop::post_hook_ticket(Hwnd h, std::uint64_t ticket)
+{
+    const std::optional<hook::Cell> cell = hook::cell_of_class(class_name(h));
+    if (!cell)
+        return;
+    if (std::optional<std::string> token = hook_tokens_.take(ticket, *cell))
+        set_title(h, *token);
+}
+
+void SimDesktop::drop_hook(hook::HookKind kind) { hook_dropped_[kind == hook::HookKind::Mouse ? 0 : 1] = true; }
+
+// The library's side of its entry points: a hook switched on is a fresh one,
+// and the watchdog's check runs from the first one on.
+void SimDesktop::switch_hook(hook::HookKind kind, bool on)
+{
+    (kind == hook::HookKind::Mouse ? mouse_hook_ : keyboard_hook_) = on;
+    hook_dropped_[kind == hook::HookKind::Mouse ? 0 : 1] = false;
+    if (on)
+        hook_watchdog_.installed(kind, now_);
+    else
+        hook_watchdog_.switched_off(kind);
+    if (on && !hook_watchdog_timer_)
+        hook_watchdog_timer_ = start_timer(static_cast<int>(hook::HookWatchdog::kCheckPeriodMs), [this] { watch_hooks(); });
+}
+
+// A probe is input like any other; a live hook hears it and keeps it, so it
+// reaches no window and the input log never shows it.
+void SimDesktop::watch_hooks()
+{
+    for (hook::HookKind kind : {hook::HookKind::Mouse, hook::HookKind::Keyboard}) {
+        switch (hook_watchdog_.check(kind, now_, last_input_ms_)) {
+        case hook::HookWatchdog::Step::Nothing: break;
+        case hook::HookWatchdog::Step::Probe:
+            last_input_ms_ = now_;
+            if (!hook_dropped(kind))
+                hook_watchdog_.heard(kind, now_);
+            break;
+        case hook::HookWatchdog::Step::Reinstall:
+            hook_dropped_[kind == hook::HookKind::Mouse ? 0 : 1] = false;
+            hook_watchdog_.installed(kind, now_);
+            break;
+        }
+    }
+}
+
+Platform::HookRecoveries SimDesktop::hook_recoveries() const
+{
+    if (!library_loaded("wrhk.dll"))
+        return {};
+    return {hook_watchdog_.recoveries(hook::HookKind::Mouse), hook_watchdog_.recoveries(hook::HookKind::Keyboard)};
 }
 
 } // namespace tv::sim

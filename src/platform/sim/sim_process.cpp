@@ -34,10 +34,10 @@ SimLibrary SimDesktop::hook_library()
 {
     SimLibrary lib;
     lib.entries["SetHookmo"] = [this](const std::vector<std::intptr_t>& args) {
-        mouse_hook_ = args.size() > 1 && args[1] != 0;
+        switch_hook(hook::HookKind::Mouse, args.size() > 1 && args[1] != 0);
     };
     lib.entries["SetHookkb"] = [this](const std::vector<std::intptr_t>& args) {
-        keyboard_hook_ = args.size() > 1 && args[1] != 0;
+        switch_hook(hook::HookKind::Keyboard, args.size() > 1 && args[1] != 0);
     };
     lib.entries["SetHookPad"] = [this](const std::vector<std::intptr_t>& args) {
         hook_pad_open_ = args.size() > 1 && args[1] != 0;

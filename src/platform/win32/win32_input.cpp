@@ -33,6 +33,22 @@ bool hook_keeps_held(int vk)
 
 } // namespace
 
+FARPROC hook_library_entry(const char* name)
+{
+    HMODULE hook = GetModuleHandleW(L"wrhk.dll");
+    return hook ? GetProcAddress(hook, name) : nullptr;
+}
+
+// The library counts what its watchdog did (hook/hook_watchdog.h): HookRecoveries(0 mouse, 1 keyboard).
+Platform::HookRecoveries Win32Platform::hook_recoveries() const
+{
+    using HookRecoveriesEntry = int(WINAPI*)(int);
+    auto entry = reinterpret_cast<HookRecoveriesEntry>(reinterpret_cast<void*>(hook_library_entry("HookRecoveries")));
+    if (!entry)
+        return {};
+    return {static_cast<unsigned>(std::max(entry(0), 0)), static_cast<unsigned>(std::max(entry(1), 0))};
+}
+
 Point Win32Platform::cursor_pos() const
 {
     POINT p{};

@@ -47,6 +47,10 @@ std::wstring widen_path(std::string_view cp936);
 // every relative file name; empty when it cannot be.
 std::wstring full_path(const std::wstring& name);
 
+// An entry point of the input hook library the program loaded (wrhk.dll),
+// looked up once; null while it is not loaded or lacks the entry point.
+FARPROC hook_library_entry(const char* name);
+
 class Win32Platform : public Platform {
 public:
     Win32Platform();
@@ -119,6 +123,7 @@ public:
     LibraryId load_library(std::string_view file_name) override;
     EntryPoint entry_point(LibraryId, std::string_view name) override;
     void free_library(LibraryId) override;
+    HookRecoveries hook_recoveries() const override;
 
     // ---- files ----
     std::optional<std::string> read_file(std::string_view name) const override;
@@ -196,7 +201,7 @@ private:
 
     LRESULT form_message(FormWindow&, HWND, UINT, WPARAM, LPARAM);
     LRESULT service_message(HWND, UINT, WPARAM, LPARAM);
-    void take_hook_token(HWND, WPARAM length, LPARAM copy);
+    void take_hook_token(HWND, WPARAM ticket, LPARAM);
     // The callback message of the window's tray icon: true when it was one.
     bool take_tray_message(HWND, UINT message, LPARAM, WindowEvents*);
     void paint(HWND, WindowEvents*);

@@ -2,6 +2,7 @@
 // messages to the toolkit, and the questions the rules ask about any window.
 #include "platform/win32/win32_platform.h"
 
+#include "hook/token_handover.h"
 #include "platform/win32/hook_token.h"
 #include "platform/win32/wide.h"
 
@@ -440,20 +441,23 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
     EndPaint(w, &ps);
 }
 
-// A token from wrhk.dll's hook thread (see hook/hook_contract.h). Only a block of this
-// process's heap holding exactly the announced text is taken, so a forged
-// message from another program changes nothing.
-void Win32Platform::take_hook_token(HWND w, WPARAM length, LPARAM copy)
+// A token from wrhk.dll's hook thread (see hook/hook_contract.h): the message
+// names a ticket, and the library gives the token of that ticket for this
+// window's cell (hook/token_handover.h). A message another program forges
+// names a number, nothing this side would read or free.
+void Win32Platform::take_hook_token(HWND w, WPARAM ticket, LPARAM)
 {
-    auto* text = reinterpret_cast<char*>(copy);
-    HANDLE heap = GetProcessHeap();
-    if (!text || !heap || !HeapValidate(heap, 0, text))
+    using HookTakeTokenEntry = int(WINAPI*)(int cell, unsigned long long ticket, char* buffer, int size);
+    auto entry = reinterpret_cast<HookTakeTokenEntry>(reinterpret_cast<void*>(hook_library_entry("HookTakeToken")));
+    wchar_t class_name[64] = {};
+    const int length = GetClassNameW(w, class_name, static_cast<int>(std::size(class_name)));
+    const std::optional<hook::Cell> cell = hook::cell_of_class(narrow(std::wstring_view(class_name, std::max(length, 0))));
+    if (!entry || !cell)
         return;
-    const SIZE_T size = HeapSize(heap, 0, text);
-    if (size == static_cast<SIZE_T>(-1) || length >= size || text[length] != '\0')
-        return;
-    SetWindowTextW(w, widen(std::string_view(text, length)).c_str());
-    HeapFree(heap, 0, text);
+    char token[hook::TokenHandover::kTokenBytes];
+    const int bytes = entry(static_cast<int>(*cell), ticket, token, static_cast<int>(sizeof token));
+    if (bytes >= 0 && static_cast<std::size_t>(bytes) <= sizeof token)
+        SetWindowTextW(w, widen(std::string_view(token, static_cast<std::size_t>(bytes))).c_str());
 }
 
 // ---- probes and arrangement ----
