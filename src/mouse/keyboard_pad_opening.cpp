@@ -80,9 +80,10 @@ void open_keyboard_pad(App& app)
     app.pyoil().set_caption(kEditKeyboardOn);
     pad.Panel4.set_text(kEditKeyboardOn);
     app.modeform().set_caption(kEditKeyboardOn);
-    const Rect r = centred(p, kPadWidth, kPadHeight);
+    const Monitor monitor = pointer_monitor(p);
+    const Rect r = centred_on_pointer_monitor(p, kPadWidth, kPadHeight);
     pad.set_topmost(Topmost::Yes);
-    pad.set_bounds(r.left, r.top, kPadWidth, app.FormMain().N2.checked() ? kPadHeight : 0);
+    place_on_monitor(pad, monitor, Rect::from_size(r.left, r.top, r.width(), app.FormMain().N2.checked() ? r.height() : 0));
     pad.show();
     pad.Timer1.set_enabled(true);
     app.pyoil().padtt.click();
