@@ -125,6 +125,11 @@ TEST_P(FormsOpenOnThePointersMonitor, PlacedAndSizedThere)
         EXPECT_EQ(r.bottom, monitor.bottom - 50);
         break;
     }
+    if (c.opener == Opener::KeyPad) {
+        const WindowRegion* region = desk.region(form.hwnd());
+        ASSERT_NE(region, nullptr);
+        EXPECT_TRUE(region->contains({width / 2, height - 1})) << "the rounded region covers the whole scaled pad";
+    }
     EXPECT_TRUE(left_shows(form)) << "a form on a monitor left of the primary one is shown, not parked";
     EXPECT_EQ(form.dpi(), dpi);
     park(form);

@@ -162,7 +162,10 @@ void KeyboardPad::fine_movement_keys()
             move(d.dx, d.dy);
 }
 
-int KeyboardPad::shown_height() const { return app_.FormMain().N2.checked() ? kPadHeight : 0; }
+int KeyboardPad::shown_height() const
+{
+    return app_.FormMain().N2.checked() ? scaled(kPadHeight, app_.kxm().dpi()) : 0;
+}
 
 // The pad moves (back from its parking place first), shows, wraps at the
 // screen's edges and takes the pointer along.
