@@ -79,3 +79,8 @@ add_executable(archivecheck e2e/tools/archivecheck.cpp)
 target_link_libraries(archivecheck PRIVATE tarvesk_win32)
 target_link_options(archivecheck PRIVATE ${TARVESK_STATIC_LINK})
 set_target_properties(archivecheck PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/peers)
+
+# The application manifest (per-monitor DPI awareness, run as invoker), as a resource of Tarvesk.exe.
+enable_language(RC)
+target_sources(Tarvesk PRIVATE app/tarvesk.rc)
+set_source_files_properties(app/tarvesk.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/app/tarvesk.manifest)
