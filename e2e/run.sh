@@ -961,6 +961,9 @@ TESTS+=(edit_keyboard edit_keyboard_leaving)
 # shellcheck source=e2e/browser.sh
 source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
 TESTS+=(browser_no_web_control)
+# shellcheck source=e2e/monitors.sh
+source "$(dirname "${BASH_SOURCE[0]}")/monitors.sh"
+TESTS+=(monitors_dpi)
 
 PASSED=0 FAILED=0
 

@@ -496,6 +496,37 @@ int post(const Args& a)
                : kNotFound;
 }
 
+BOOL CALLBACK print_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        std::printf("%ld %ld %ld %ld%s\n", r.left, r.top, r.right, r.bottom,
+                    (info.dwFlags & MONITORINFOF_PRIMARY) ? " primary" : "");
+    }
+    return TRUE;
+}
+
+// Every display monitor the system reports, one line each: left top right bottom [primary].
+int monitors(const Args&)
+{
+    EnumDisplayMonitors(nullptr, nullptr, print_monitor, 0);
+    std::fflush(stdout);
+    return kOk;
+}
+
+// The DPI awareness of a window found by class: 0 unaware, 1 system, 2 per monitor.
+int awareness(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    std::printf("%d\n", static_cast<int>(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(h))));
+    std::fflush(stdout);
+    return kOk;
+}
+
 struct Subcommand {
     const wchar_t* name;
     std::size_t min_args, max_args;
@@ -527,6 +558,8 @@ constexpr Subcommand kSubcommands[] = {
     {L"trayicon", 2, 2, trayicon},
     {L"post", 4, 4, post},
     {L"asynckey", 1, 1, asynckey},
+    {L"monitors", 0, 0, monitors},
+    {L"awareness", 1, 1, awareness},
 };
 
 } // namespace
@@ -545,7 +578,7 @@ int wmain(int argc, wchar_t** argv)
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; stall CLASS MS; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
-               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK\n",
+               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK; monitors; awareness CLASS\n",
                stderr);
     return kUsage;
 }
