@@ -113,3 +113,6 @@ set(CPACK_PACKAGE_FILE_NAME Tarvesk-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 include(CPack)
+# The application manifest (per-monitor DPI awareness, run as invoker), as a resource of Tarvesk.exe.
+target_sources(Tarvesk PRIVATE app/tarvesk.rc)
+set_source_files_properties(app/tarvesk.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/app/tarvesk.manifest)

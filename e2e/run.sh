@@ -989,6 +989,9 @@ TESTS+=(package)
 source "$(dirname "${BASH_SOURCE[0]}")/perf.sh"
 # shellcheck source=e2e/hook_watchdog.sh
 source "$(dirname "${BASH_SOURCE[0]}")/hook_watchdog.sh"
+# shellcheck source=e2e/monitors.sh
+source "$(dirname "${BASH_SOURCE[0]}")/monitors.sh"
+TESTS+=(monitors_dpi)
 
 PASSED=0 FAILED=0
 

@@ -501,6 +501,28 @@ int post(const Args& a)
 
 // The hook's token message, as any program on the desktop can post it.
 int hookticket(const Args& a)
+BOOL CALLBACK print_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        std::printf("%ld %ld %ld %ld%s\n", r.left, r.top, r.right, r.bottom,
+                    (info.dwFlags & MONITORINFOF_PRIMARY) ? " primary" : "");
+    }
+    return TRUE;
+}
+
+// Every display monitor the system reports, one line each: left top right bottom [primary].
+int monitors(const Args&)
+{
+    EnumDisplayMonitors(nullptr, nullptr, print_monitor, 0);
+    std::fflush(stdout);
+    return kOk;
+}
+
+// The DPI awareness of a window found by class: 0 unaware, 1 system, 2 per monitor.
+int awareness(const Args& a)
 {
     HWND h = find(a[0]);
     if (!h)
@@ -509,6 +531,9 @@ int hookticket(const Args& a)
     const auto wp = static_cast<WPARAM>(_wcstoui64(a[1].c_str(), nullptr, 10));
     const auto lp = static_cast<LPARAM>(_wcstoui64(a[2].c_str(), nullptr, 10));
     return message && PostMessageW(h, message, wp, lp) ? kOk : kNotFound;
+    std::printf("%d\n", static_cast<int>(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(h))));
+    std::fflush(stdout);
+    return kOk;
 }
 
 struct Subcommand {
@@ -543,6 +568,8 @@ constexpr Subcommand kSubcommands[] = {
     {L"post", 4, 4, post},
     {L"asynckey", 1, 1, asynckey},
     {L"hookticket", 3, 3, hookticket},
+    {L"monitors", 0, 0, monitors},
+    {L"awareness", 1, 1, awareness},
 };
 
 } // namespace
@@ -561,7 +588,8 @@ int wmain(int argc, wchar_t** argv)
                "       waitvisible CLASS SECONDS; waitcaption CLASS TEXT SECONDS; watch SECONDS CLASS...;\n"
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; stall CLASS MS; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
-               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK; hookticket CLASS WPARAM LPARAM\n",
+               "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK; hookticket CLASS WPARAM LPARAM;\n"
+               "       monitors; awareness CLASS\n",
                stderr);
     return kUsage;
 }

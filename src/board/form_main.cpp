@@ -14,7 +14,7 @@ void select_one(ui::Check& chosen, std::initializer_list<ui::Check*> group)
 } // namespace
 
 TFormMain::TFormMain(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, {"FormMain", "TFormMain", "设置说明  12345678  12345678  ", Rect::from_size(kParkedLeftFormMain, 100, 640, 508), Visibility::Hidden, Topmost::No, 0}, observer),
+    : ui::Form(platform, {"FormMain", "TFormMain", "设置说明  12345678  12345678  ", parked_rect(platform, 100, 640, 508, kParkedLeftFormMain), Visibility::Hidden, Topmost::No, 0}, observer),
       srfbl(*this, "srfbl", ui::ControlKind::CheckBox, "Typamo", true),
       sbbl(*this, "sbbl", ui::ControlKind::CheckBox, "Glidamo", true),
       cdbl(*this, "cdbl", ui::ControlKind::CheckBox, "快速菜单", false),

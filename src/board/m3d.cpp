@@ -24,7 +24,7 @@ void place(ui::Control& c, int left, int top, int width, int height, std::uint32
 } // namespace
 
 Tm3d::Tm3d(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, {"m3d", "Tm3d", "m3d", Rect::from_size(kParkedLeft, 0, kSize, kSize), Visibility::Hidden, Topmost::Yes, 0}, observer),
+    : ui::Form(platform, {"m3d", "Tm3d", "m3d", parked_rect(platform, 0, kSize, kSize), Visibility::Hidden, Topmost::Yes, 0}, observer),
       Panel13(*this, "Panel13"),
       Image22(*this, "Image22", 68, 12, strip_picture),
       Image21(*this, "Image21", 66, 12, strip_picture),

@@ -18,7 +18,7 @@ std::vector<std::string> first_movement_samples()
 }
 
 Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, {"ombrel", "Tombrel", "myright", Rect::from_size(kParkedLeft, 0, 800, 600), Visibility::Hidden, Topmost::No, 0}, observer),
+    : ui::Form(platform, {"ombrel", "Tombrel", "myright", parked_rect(platform, 0, 800, 600), Visibility::Hidden, Topmost::No, 0}, observer),
       Timer1(*this, "Timer1", 40, false),
       Button41(*this, "Button41"),
       rtmenu(*this, "rtmenu"),

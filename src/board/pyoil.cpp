@@ -6,9 +6,9 @@
 namespace tv {
 namespace {
 
-ui::FormSpec pyoil_spec()
+ui::FormSpec pyoil_spec(const Platform& platform)
 {
-    return {"pyoil", "Tpyoil", "old--78..2", Rect::from_size(kParkedLeft, 380, 284, 234), Visibility::Hidden,
+    return {"pyoil", "Tpyoil", "old--78..2", parked_rect(platform, 380, 284, 234), Visibility::Hidden,
             Topmost::Yes, 0};
 }
 
@@ -21,7 +21,7 @@ std::vector<std::string> composition_classes()
 } // namespace
 
 Tpyoil::Tpyoil(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, pyoil_spec(), observer),
+    : ui::Form(platform, pyoil_spec(platform), observer),
       Image1(*this, "Image1", kMainPictureWidth, kMainPictureHeight, main_picture),
       Image3(*this, "Image3", kMainPictureWidth, kMainPictureHeight, overlay_picture),
       Image4(*this, "Image4", 40, 40, plain_picture),

@@ -16,7 +16,7 @@ void place(ui::Control& c, int left, int top, int width, int height)
 } // namespace
 
 Trqmenu::Trqmenu(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, {"rqmenu", "Trqmenu", "rqmenu", Rect::from_size(kParkedLeft, 0, 200, 300), Visibility::Hidden, Topmost::No, 0}, observer),
+    : ui::Form(platform, {"rqmenu", "Trqmenu", "rqmenu", parked_rect(platform, 0, 200, 300), Visibility::Hidden, Topmost::No, 0}, observer),
       Panel1(*this, "Panel1"), Panel3(*this, "Panel3"),
       ListBox2(*this, "ListBox2"),
       ListBox1(*this, "ListBox1", std::vector<std::string>(6)),

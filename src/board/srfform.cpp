@@ -5,7 +5,7 @@
 namespace tv {
 
 TsrfForm::TsrfForm(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, {"srfForm", "TsrfForm", "srfForm", Rect::from_size(kParkedLeft, 0, kWidth, kHeight), Visibility::Hidden, Topmost::Yes, 0}, observer),
+    : ui::Form(platform, {"srfForm", "TsrfForm", "srfForm", parked_rect(platform, 0, kWidth, kHeight), Visibility::Hidden, Topmost::Yes, 0}, observer),
       ListView1(*this, "ListView1"),
       ListBox4(*this, "ListBox4"),
       ListBox1(*this, "ListBox1"),

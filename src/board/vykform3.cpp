@@ -11,7 +11,7 @@ ui::Image::Pixel marker_picture(int, int) { return 0xFF0000; }
 } // namespace
 
 TvykForm3::TvykForm3(Platform& platform, ui::CellObserver* observer)
-    : ui::Form(platform, {"vykForm3", "TvykForm3", "down/[[[38661280,1243372--", Rect::from_size(kParkedLeft, 0, 300, 500), Visibility::Hidden, Topmost::No, 0}, observer),
+    : ui::Form(platform, {"vykForm3", "TvykForm3", "down/[[[38661280,1243372--", parked_rect(platform, 0, 300, 500), Visibility::Hidden, Topmost::No, 0}, observer),
       Panel1(*this, "Panel1"),
       hbar(*this, "hbar"),
       pagecmd(*this, "pagecmd"),

@@ -13,7 +13,7 @@ bool running(const Platform& p) { return p.find_window(kApplicationClass, kAppli
 bool main_window_shown(const Platform& p)
 {
     const Hwnd main = p.find_window(kMainClass);
-    return main && p.window_rect(main).left >= 0;
+    return main && p.window_rect(main).left >= p.virtual_screen().left;
 }
 
 bool in_front(const Platform& p) { return p.class_name(p.foreground_window()) == kFrameClass; }

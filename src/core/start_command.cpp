@@ -16,7 +16,7 @@ void StartCommand::tick()
         app_.regform().cmdstart.click();
         show_options_help();
     }
-    if (app_.regform().left() != kParkedLeft)
+    if (!parked_at(app_.regform()))
         park(app_.ombrel());
 }
 

@@ -2,6 +2,7 @@
 // end in order, and its generic rules (Shift taps, the latch, letters).
 #include "mouse/blind_selection.h"
 
+#include "board/places.h"
 #include "board/imemess.h"
 #include "board/inputmode.h"
 #include "board/kxm.h"
@@ -135,7 +136,7 @@ void BlindSelection::shift_taps(const Tick& t)
 void BlindSelection::shift_alone(const Tick& t)
 {
     Tpyoil& main_form = app_.pyoil();
-    main_form.set_left(platform_.screen_size().width + 2);
+    main_form.set_left(right_of_screens(platform_, 2));
     set_cell("old--16upxx");
     const std::string method = app_.inputmode().ListBox1.item(0);
     app_.inputmode().Panel6.set_text(method);

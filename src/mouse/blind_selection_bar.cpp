@@ -2,6 +2,7 @@
 // a composition window, and the end of a composition told to the hook.
 #include "mouse/blind_selection.h"
 
+#include "board/places.h"
 #include "board/inputmode.h"
 #include "board/pyoil.h"
 #include "board/regform.h"
@@ -53,7 +54,7 @@ void BlindSelection::bar_with_window()
     anchor_ = {r.left + blind::kAnchorDx, r.top + blind::kAnchorDy};
     anchor_known_ = true;
     if (prefix() == "old--") {
-        main_form.set_bounds(blind::kHiddenLeft, 0, blind::kBarWidth, blind::kBarHeight);
+        main_form.set_bounds(parked_left(platform_, blind::kHiddenLeft), 0, blind::kBarWidth, blind::kBarHeight);
         main_form.Label5.hide();
         return;
     }
@@ -72,7 +73,7 @@ void BlindSelection::bar_without_window(const Tick& t)
     const Hwnd foreground = platform_.foreground_window();
     if (!main_form.bounds().contains(platform_.cursor_pos()) && main_form.left() < screen_width - 80 &&
         foreground != app_.regform().hwnd() && foreground != main_form.hwnd())
-        main_form.set_left(screen_width + 80);
+        main_form.set_left(right_of_screens(platform_, 80));
     const std::string at_anchor = platform_.class_name(platform_.window_from_point(anchor_));
     app_.inputmode().Panel8.set_text(cell() + ".." + std::to_string(anchor_.x) + "/" + std::to_string(anchor_.y) +
                                      ".." + at_anchor);

@@ -3,6 +3,7 @@
 // the rules after a letter, a digit or Space (commit, keep, search).
 #include "mouse/blind_selection.h"
 
+#include "board/places.h"
 #include "board/inputmode.h"
 #include "board/kxm.h"
 #include "board/lifeform.h"
@@ -199,7 +200,7 @@ void BlindSelection::search_rules(const Tick& t)
         return;
     main_form.Panel3.set_text("---- " + main_form.Panel1.text());
     main_form.ListBox5.clear();
-    if (main_form.left() <= platform_.screen_size().width && !t.digit_or_space)
+    if (main_form.left() <= right_of_screens(platform_, 0) && !t.digit_or_space)
         return;
     window_ = search_composition_window(app_, target, t.digit_or_space);
     if (window_)

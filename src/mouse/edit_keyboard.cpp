@@ -177,7 +177,7 @@ void EditKeyboard::left_button_down() { release_shift(); }
 void EditKeyboard::key_map_pointed()
 {
     Tpyoil& main_form = app_.pyoil();
-    main_form.set_bounds(kParkedLeft, kMainFormTop, main_form.Image1.picture_width(),
+    main_form.set_bounds(tv::parked_left(platform_), kMainFormTop, main_form.Image1.picture_width(),
                          main_form.Image1.picture_height());
     platform_.set_cursor_pos({main_form.left() + main_form.Label2.left() + kCursorRightOfLabel,
                               main_form.top() + main_form.Label2.top() + kCursorBelowLabel});
@@ -193,6 +193,6 @@ void EditKeyboard::set_cells(std::string_view token, bool with_keyboard_cell)
         app_.pyoil().set_caption(token);
 }
 
-int EditKeyboard::parked_left() const { return platform_.screen_size().width + 10; }
+int EditKeyboard::parked_left() const { return right_of_screens(platform_, 10); }
 
 } // namespace tv

@@ -17,14 +17,14 @@ void open_escape_menu(App& app, const EscapeMenuOpening& how)
     if (!how.panel8.empty())
         menu.Panel8.set_text(how.panel8);
     menu.show();
-    const Rect place = centred(app.platform(), kEscapeMenuWidth, kEscapeMenuHeight);
-    menu.set_bounds(place.left, place.top, kEscapeMenuWidth, kEscapeMenuHeight);
+    const Platform& p = app.platform();
+    place_on_monitor(menu, pointer_monitor(p), centred_on_pointer_monitor(p, kEscapeMenuWidth, kEscapeMenuHeight));
     menu.set_topmost(Topmost::Yes);
     menu.Edit2.set_text("备忘录 秘密日记");
     menu.set_caption("--escok");
     if (how.hide_browser)
         sibling::hide_browser(app);
-    app.platform().set_cursor_pos({menu.left() + how.pointer.x, menu.top() + how.pointer.y});
+    app.platform().set_cursor_pos(menu.screen_point(how.pointer));
 }
 
 } // namespace tv

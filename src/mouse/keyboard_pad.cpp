@@ -136,7 +136,7 @@ void KeyboardPad::take_histories()
 void KeyboardPad::park_for_click()
 {
     Tkxm& pad = app_.kxm();
-    if (!pad.visible() || pad.left() <= 0)
+    if (!pad.visible() || !left_shows_past_edge(pad))
         return;
     for (int key : kParkKeys)
         if (platform_.key_down(key)) {
@@ -162,14 +162,17 @@ void KeyboardPad::fine_movement_keys()
             move(d.dx, d.dy);
 }
 
-int KeyboardPad::shown_height() const { return app_.FormMain().N2.checked() ? kPadHeight : 0; }
+int KeyboardPad::shown_height() const
+{
+    return app_.FormMain().N2.checked() ? scaled(kPadHeight, app_.kxm().dpi()) : 0;
+}
 
 // The pad moves (back from its parking place first), shows, wraps at the
 // screen's edges and takes the pointer along.
 void KeyboardPad::move(int dx, int dy)
 {
     Tkxm& pad = app_.kxm();
-    int left = pad.left() == kParkedLeft ? pad.oldleft.left() : pad.left();
+    int left = parked_at(pad) ? pad.oldleft.left() : pad.left();
     const Size screen = platform_.screen_size();
     left = wrapped(left + dx, screen.width);
     const int top = wrapped(pad.top() + dy, screen.height);

@@ -33,6 +33,10 @@ namespace tv {
 // of its corner's circle centre. The radius is clamped to half the smaller
 // side; 0 or less gives the whole rectangle.
 WindowRegion rounded_region(Size size, int radius);
+class Tkxm;
+// The pad's window region: rounded_region at the pad's size and radius, for
+// the DPI of the monitor it last opened on.
+void round_pad_corners(Tkxm& pad);
 
 // The hook's token for a press of `vk`: "key--" + code for letters, digits and
 // Space, "old--" + code + "..0" for the other keys.

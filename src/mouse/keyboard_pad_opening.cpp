@@ -44,6 +44,16 @@ std::string press_token(int vk)
     return is_character_key(vk) ? "key--" + code : "old--" + code + "..0";
 }
 
+// The corners cut round at the radius the pad's `Edit2` holds, for the pad's
+// size at the DPI of the monitor it opens on.
+void round_pad_corners(Tkxm& pad)
+{
+    const int radius = static_cast<int>(std::clamp(cell::number(pad.Edit2.text()).value_or(0), 0L, 1000L));
+    const int dpi = pad.dpi();
+    pad.platform().set_window_region(pad.hwnd(), rounded_region({scaled(kPadWidth, dpi), scaled(kPadHeight, dpi)},
+                                                                scaled(radius, dpi)));
+}
+
 WindowRegion rounded_region(Size size, int radius)
 {
     radius = std::min({radius, size.width / 2, size.height / 2});
@@ -80,9 +90,13 @@ void open_keyboard_pad(App& app)
     app.pyoil().set_caption(kEditKeyboardOn);
     pad.Panel4.set_text(kEditKeyboardOn);
     app.modeform().set_caption(kEditKeyboardOn);
-    const Rect r = centred(p, kPadWidth, kPadHeight);
+    const Monitor monitor = pointer_monitor(p);
+    const Rect r = centred_on_pointer_monitor(p, kPadWidth, kPadHeight);
     pad.set_topmost(Topmost::Yes);
-    pad.set_bounds(r.left, r.top, kPadWidth, app.FormMain().N2.checked() ? kPadHeight : 0);
+    const int dpi_before = pad.dpi();
+    place_on_monitor(pad, monitor, Rect::from_size(r.left, r.top, r.width(), app.FormMain().N2.checked() ? r.height() : 0));
+    if (pad.dpi() != dpi_before)
+        round_pad_corners(pad);
     pad.show();
     pad.Timer1.set_enabled(true);
     app.pyoil().padtt.click();
@@ -104,11 +118,6 @@ void KeyboardPad::create()
     pad.CppWebBrowser1.navigate("file://" + platform_.program_folder() + "keycontrol.htm");
 }
 
-void KeyboardPad::round_corners()
-{
-    Tkxm& pad = app_.kxm();
-    const int radius = static_cast<int>(std::clamp(cell::number(pad.Edit2.text()).value_or(0), 0L, 1000L));
-    platform_.set_window_region(pad.hwnd(), rounded_region({kPadWidth, kPadHeight}, radius));
-}
+void KeyboardPad::round_corners() { round_pad_corners(app_.kxm()); }
 
 } // namespace tv

@@ -36,7 +36,7 @@ void MainForm::create()
     form.Label5.set_bounds(27, 59, form.Label5.width(), form.Label5.height());
     form.Label5.hide();
     form.set_height(234);
-    form.set_left(kParkedLeft);
+    park(form);
     form.set_top(380);
     form.set_bounds(form.left(), form.top(), form.Image1.picture_width(), form.Image1.picture_height());
     form.Label7.set_text(app_.argument(1));
@@ -91,12 +91,12 @@ void MainForm::shape_hide_and_park()
     Tpyoil& form = app_.pyoil();
     shape_window(form.Image1);
     form.hide();
-    form.set_left(kParkedLeft);
+    park(form);
 }
 
 void MainForm::start_label_clicked()
 {
-    const int off_screen = app_.platform().screen_size().width + 1;
+    const int off_screen = right_of_screens(app_.platform(), 1);
     app_.pyoil().set_left(off_screen);
     app_.regform().set_left(off_screen);
     app_.pyoil().hide();
@@ -105,7 +105,7 @@ void MainForm::start_label_clicked()
 void MainForm::pad_labels_pressed()
 {
     Tpyoil& form = app_.pyoil();
-    const int off_screen = app_.platform().screen_size().width + 10;
+    const int off_screen = right_of_screens(app_.platform(), 10);
     form.set_left(off_screen);
     app_.kxm().set_left(off_screen);
     form.Image3.hide();

@@ -121,7 +121,7 @@ void MainLoop::leave_web_switch()
 void MainLoop::right_release_parks_escape_menu()
 {
     Tescmenu& menu = app_.escmenu();
-    if (cell::contains(menu.caption(), "rbuttonup") && menu.left() >= 1)
+    if (cell::contains(menu.caption(), "rbuttonup") && left_shows_past_edge(menu))
         park(menu);
 }
 
@@ -152,7 +152,7 @@ void MainLoop::popup_test_after_release()
 void MainLoop::right_button_parks_escape_menu()
 {
     Tescmenu& menu = app_.escmenu();
-    if (platform_.key_down(vk::kRButton) && menu.left() >= 0) {
+    if (platform_.key_down(vk::kRButton) && left_shows(menu)) {
         park(menu);
         menu.plan.hide();
     }
@@ -189,7 +189,7 @@ void MainLoop::keep_engines_running()
 {
     Tombrel& engine = app_.ombrel();
     const TvykForm3& navigation = app_.vykForm3();
-    const bool navigation_hidden = !navigation.visible() || navigation.left() < 0;
+    const bool navigation_hidden = !navigation.visible() || !left_shows(navigation);
     if (!engine.Timer1.enabled() && (!app_.taskform().visible() || navigation_hidden)) {
         engine.Timer1.set_enabled(true);
         app_.lifeform().Timer1.set_enabled(true);
@@ -275,7 +275,7 @@ bool MainLoop::no_wheel_path()
     point_window_ = platform_.window_from_point(cursor_);
     if (pyoil.Label7.text() == "auto") {
         pyoil.Label7.set_text("ok auto");
-        const int off_screen = platform_.screen_size().width + 10;
+        const int off_screen = right_of_screens(platform_, 10);
         pyoil.set_left(off_screen);
         app_.kxm().set_left(off_screen);
         pyoil.Image3.hide();
@@ -339,7 +339,7 @@ void MainLoop::left_button()
         app_.kxm().Panel4.set_text("old--cap");
         Tmodeform& strip = app_.modeform();
         strip.set_caption("old--cap");
-        strip.set_left(platform_.screen_size().width + 10);
+        strip.set_left(right_of_screens(platform_, 10));
         edit_keyboard_.left_button_down();
         return;
     }

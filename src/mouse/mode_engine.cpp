@@ -138,7 +138,7 @@ bool ModeEngine::keyboard_holds_mode()
 
 bool ModeEngine::selection_allowed(const Samples& s) const
 {
-    return s.newest != kHeld && s.previous != kHeld && !auto_scroll_running(app_) && app_.m3d().left() < 0;
+    return s.newest != kHeld && s.previous != kHeld && !auto_scroll_running(app_) && !left_shows(app_.m3d());
 }
 
 // With a menu open the button hint tells what the buttons do on it; the tick
@@ -197,7 +197,7 @@ void ModeEngine::sample_pointer(const Samples& s)
     const Point p = platform_.cursor_pos();
     const std::string x = text_of(p.x), y = text_of(p.y);
     const bool moved = joined(x, y) != joined(browser.LBox2.item(0), browser.LBox3.item(0));
-    const bool navigation_shown = browser.left() >= 0 && browser.Panel3.left() > 0;
+    const bool navigation_shown = left_shows(browser) && browser.Panel3.left() > 0;
     if (moved && !navigation_shown) {
         browser.LBox2.insert(0, x);
         browser.LBox3.insert(0, y);

@@ -146,13 +146,15 @@ void RightButton::quick_wheel_release(Point p)
 void RightButton::open_pad(Point p)
 {
     Tm3d& pad = app_.m3d();
-    pad.set_bounds(p.x, p.y, kPadSize, kPadSize);
+    const Monitor monitor = monitor_at(platform_, p);
+    const int size = scaled(kPadSize, monitor.dpi);
+    place_on_monitor(pad, monitor, Rect::from_size(p.x, p.y, size, size));
     pad.show();
     pad.set_topmost(Topmost::Yes);
     pad.Timer1.set_enabled(true);
     app_.ombrel().Timer1.set_enabled(false);
     platform_.sleep_ms(kPadSettleMs);
-    platform_.set_cursor_pos({p.x + kPadSize / 2, p.y + kPadSize / 2});
+    platform_.set_cursor_pos({p.x + size / 2, p.y + size / 2});
     platform_.set_foreground(app_.ombrel().return_window);
 }
 
@@ -190,7 +192,7 @@ void RightButton::leave_web_menu()
 void RightButton::enter_on_menu()
 {
     TvykForm3& navigation = app_.vykForm3();
-    if (!cell::starts_with(navigation.caption(), token::kRightUp) || navigation.left() <= 0)
+    if (!cell::starts_with(navigation.caption(), token::kRightUp) || !left_shows_past_edge(navigation))
         return;
     const bool menu = top_class_ == classify::kBaseBarClass || top_class_ == classify::kOfficeMenuClass ||
                       classify::start_menu_marked(platform_);

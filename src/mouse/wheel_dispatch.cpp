@@ -9,6 +9,7 @@
 #include "core/auto_scroll.h"
 #include "core/cell.h"
 #include "core/classify.h"
+#include "core/elevation.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
 
@@ -49,6 +50,9 @@ void end_middle_button_scrolling(App& app, const Notch& notch, Hwnd window, std:
     Platform& p = app.platform();
     if (classify::lies_within(p, window, app.taskform().hwnd()) || classify::lies_within(p, window, app.vykForm3().hwnd()))
         return;
+    if (elevation::input_blocked(p, window))
+        return; // Windows would drop the clicks
+
     const bool scroll_may_run = notch.after_middle_press || auto_scroll_running(app);
     if (cls != classify::kWordPageClass && cls != classify::kBrowserViewClass) {
         if (!scroll_may_run)
@@ -76,7 +80,7 @@ void task_wheel(App& app, const Notch& notch)
 {
     Platform& p = app.platform();
     TvykForm3& navigation = app.vykForm3();
-    if (sibling::in_front(p) && navigation.left() < 0) {
+    if (sibling::in_front(p) && !left_shows(navigation)) {
         sibling::send(app, notch.up ? "vykprev" : "vyknext");
     } else {
         if (left_shows(navigation))
@@ -107,6 +111,19 @@ void auto_wheel(App& app, const Notch& notch, std::string_view cls)
     echo(app, notch, "..vv");
 }
 
+// The window in front, which gets the keys, belongs to an elevated process:
+// Windows would drop whatever the notch sends, so nothing is sent and a
+// mode's echo gives way to the notice.
+bool stands_before_elevated_window(App& app, std::optional<wheel::Mode> mode)
+{
+    const Platform& p = app.platform();
+    if (!elevation::input_blocked(p, p.foreground_window()))
+        return false;
+    if (mode && *mode != wheel::Mode::Normal)
+        app.lifeform().status.set_text(elevation::kNotice);
+    return true;
+}
+
 } // namespace
 
 void dispatch_wheel_notch(App& app)
@@ -115,6 +132,8 @@ void dispatch_wheel_notch(App& app)
     Platform& p = app.platform();
     const Hwnd window = p.window_from_point(p.cursor_pos());
     const std::string cls = classify::class_of(p, window);
+    if (stands_before_elevated_window(app, wheel::mode_named(app.lifeform().Label1.text())))
+        return;
     end_middle_button_scrolling(app, notch, window, cls);
     const std::optional<wheel::Mode> mode = wheel::mode_named(app.lifeform().Label1.text());
     if (!mode)

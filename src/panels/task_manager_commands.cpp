@@ -2,6 +2,7 @@
 // the escape menu clicks as well.
 #include "panels/task_manager.h"
 
+#include "board/places.h"
 #include "board/escmenu.h"
 #include "board/form_main.h"
 #include "board/kxm.h"
@@ -21,7 +22,6 @@
 namespace tv {
 namespace {
 
-constexpr int kParked = -2000;
 constexpr int kSmallForm = 200;
 constexpr Size kListSize{255, 480};
 constexpr Size kLargeSize{704, 504};
@@ -33,14 +33,16 @@ constexpr int kMiddleBarHeight = 10;
 constexpr const char* kNewsPage = "http://news.tarvesk.net/";
 constexpr const char* kInternetKeyToken = "old--78..2";
 
-void centre(ui::Form& f, Size size, Size screen)
+// Centred on the monitor that holds the pointer, sized for its DPI.
+void centre(ui::Form& f, Size size)
 {
-    f.set_bounds((screen.width - size.width) / 2, (screen.height - size.height) / 2, size.width, size.height);
+    const Platform& p = f.platform();
+    place_on_monitor(f, pointer_monitor(p), centred_on_pointer_monitor(p, size.width, size.height));
 }
 
 } // namespace
 
-void TaskManager::park_escape_menu() { app_.escmenu().set_left(kParked); }
+void TaskManager::park_escape_menu() { park(app_.escmenu()); }
 
 void TaskManager::hide_form()
 {
@@ -68,20 +70,20 @@ void TaskManager::show_list()
     f.Button1.click();
     f.setlistview.click();
     show_switches();
-    centre(f, kListSize, platform_.screen_size());
+    centre(f, kListSize);
     f.show();
     f.set_topmost(Topmost::Yes);
     app_.escmenu().show();
     // In front, so Enter and F1-F4 reach the list without a click first.
     platform_.set_foreground(f.hwnd());
     f.Timer1.set_enabled(true);
-    platform_.set_cursor_pos({f.left() + f.ListView1.left() + kListCursorInset, f.top() + f.ListView1.top() + kListCursorInset});
+    platform_.set_cursor_pos(f.screen_point({f.ListView1.left() + kListCursorInset, f.ListView1.top() + kListCursorInset}));
 }
 
 void TaskManager::body_pressed(MouseButton)
 {
     park_escape_menu();
-    centre(form(), kLargeSize, platform_.screen_size());
+    centre(form(), kLargeSize);
     form().set_topmost(Topmost::Yes);
     form().Timer1.set_enabled(true);
 }
@@ -225,7 +227,7 @@ void TaskManager::open_current_menu()
     app_.ombrel().mmenu.click();
     cursor_back();
     hide_form();
-    form().set_left(kParked);
+    park(form());
     park_escape_menu();
 }
 
@@ -239,7 +241,7 @@ void TaskManager::leave()
     list.hide();
     list.set_bounds(list.left(), list.top(), 0, 0);
     park_escape_menu();
-    form().set_left(kParked);
+    park(form());
     hide_form();
     cursor_back();
     app_.kxmm().Button1.set_text("返回");

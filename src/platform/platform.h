@@ -16,6 +16,7 @@
 #include "platform/geometry.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -187,6 +188,21 @@ struct SystemVersion {
     int minor = 0;
     int build = 0;
 };
+
+// One display monitor: its rectangle on the virtual screen (the primary one
+// has its top-left corner at 0, 0; others may lie at negative coordinates),
+// its work area (without the taskbar) and its DPI (96 is 100 %).
+struct Monitor {
+    Rect rect;
+    Rect work;
+    int dpi = 96;
+    bool primary = false;
+    friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+
+// Whether a process runs with an elevated (administrator) token. Unknown when
+// its token cannot be read (another user's process, one that is gone).
+enum class Elevation { Unknown, Limited, Elevated };
 
 
 class Platform {
@@ -422,6 +438,36 @@ public:
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;
+
+    // ---- monitors ----
+    // Every display monitor, the primary one first (EnumDisplayMonitors with
+    // each monitor's effective DPI). Without an override: the screen alone at 96 DPI.
+    virtual std::vector<Monitor> monitors() const
+    {
+        const Size s = screen_size();
+        const Rect r = Rect::from_size(0, 0, s.width, s.height);
+        return {Monitor{r, r, 96, true}};
+    }
+    // The union of every monitor's rectangle (SM_XVIRTUALSCREEN and its kin).
+    virtual Rect virtual_screen() const
+    {
+        Rect all;
+        bool first = true;
+        for (const Monitor& m : monitors()) {
+            all = first ? m.rect
+                        : Rect{std::min(all.left, m.rect.left), std::min(all.top, m.rect.top),
+                               std::max(all.right, m.rect.right), std::max(all.bottom, m.rect.bottom)};
+            first = false;
+        }
+        return all;
+    }
+
+    // ---- elevation ----
+    // The token elevation of a process (OpenProcess with limited query rights,
+    // then TokenElevation); Unknown when it cannot be opened.
+    virtual Elevation process_elevation(std::uint32_t /*process_id*/) const { return Elevation::Unknown; }
+    // The program's own token elevation.
+    virtual Elevation own_elevation() const { return Elevation::Limited; }
 };
 
 } // namespace tv

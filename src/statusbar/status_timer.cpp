@@ -176,7 +176,7 @@ void StatusTimer::keep_bar_on_top()
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), app_.lifeform().hwnd()))
         return;
     const TvykForm3& navigation = app_.vykForm3();
-    const bool navigation_hidden = !navigation.visible() || navigation.left() < 0;
+    const bool navigation_hidden = !navigation.visible() || !left_shows(navigation);
     const bool dialog_open = platform_.find_window(kDialogClass) != 0;
     const bool at_origin = app_.lifeform().left() == 0 && app_.lifeform().top() == 0;
     if (at_origin && !(navigation_hidden && !dialog_open))

@@ -46,6 +46,19 @@ void Form::set_height(int height)
     set_bounds(r.left, r.top, r.width(), height);
 }
 
+Point Form::screen_point(Point layout) const
+{
+    const Rect r = bounds();
+    return {r.left + layout.x * dpi_ / 96, r.top + layout.y * dpi_ / 96};
+}
+
+Point Form::to_layout(Point client) const
+{
+    if (dpi_ == 96)
+        return client;
+    return {client.x * 96 / dpi_, client.y * 96 / dpi_};
+}
+
 bool Form::visible() const { return platform_.is_visible(hwnd_); }
 void Form::show() { platform_.show_window(hwnd_, Visibility::Shown); }
 void Form::hide() { platform_.show_window(hwnd_, Visibility::Hidden); }
@@ -82,8 +95,9 @@ Control* Form::control_at(Point p) const
     return nullptr;
 }
 
-void Form::on_mouse_move(Point p)
+void Form::on_mouse_move(Point client)
 {
+    const Point p = to_layout(client);
     pointer_ = p;
     Control* c = control_at(p);
     if (c != hovered_) {
@@ -97,8 +111,9 @@ void Form::on_mouse_move(Point p)
 
 void Form::on_mouse_leave() { hovered_ = nullptr; }
 
-void Form::on_button(MouseButton b, ButtonAction a, Point p)
+void Form::on_button(MouseButton b, ButtonAction a, Point client)
 {
+    const Point p = to_layout(client);
     pointer_ = p;
     if (message_filter_ && message_filter_(b, a))
         return;
@@ -199,6 +214,10 @@ std::vector<PaintItem> Form::paint_items() const
         if (auto* view = dynamic_cast<const ListView*>(c))
             add_list_view_rows(*view, items);
     }
+    if (dpi_ != 96)
+        for (PaintItem& item : items)
+            item.rect = Rect{item.rect.left * dpi_ / 96, item.rect.top * dpi_ / 96, item.rect.right * dpi_ / 96,
+                             item.rect.bottom * dpi_ / 96};
     return items;
 }
 

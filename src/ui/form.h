@@ -62,6 +62,13 @@ public:
     void set_width(int width);
     void set_height(int height);
 
+    // The DPI of the monitor the form was last opened on. Controls keep their
+    // layout at 96 DPI: the form scales them when it draws and hit-tests.
+    int dpi() const { return dpi_; }
+    void set_dpi(int dpi) { dpi_ = dpi > 0 ? dpi : 96; }
+    // A point of the layout (96 DPI, client coordinates) on the screen.
+    Point screen_point(Point layout) const;
+
     bool visible() const;
     void show();
     void hide();
@@ -126,6 +133,9 @@ private:
     Control* focused_ = nullptr;
     Point pointer_;
     MessageFilter message_filter_;
+    int dpi_ = 96;
+
+    Point to_layout(Point client) const;
 };
 
 // A form's periodic timer. Its handler, bound once when the form is created,

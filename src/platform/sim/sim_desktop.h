@@ -419,6 +419,24 @@ public:
     bool set_registry_default(std::string_view key, std::string_view value) override;
     bool delete_registry_key(std::string_view key) override;
 
+    // ---- monitors: the screen alone at 96 DPI until a test gives a list ----
+    // The primary monitor comes first and has its top-left corner at 0, 0;
+    // the pointer moves anywhere on the union of the monitors.
+    // The screen size becomes the first monitor's.
+    void set_monitors(std::vector<Monitor> list)
+    {
+        if (!list.empty())
+            screen_ = {list.front().rect.width(), list.front().rect.height()};
+        monitors_ = std::move(list);
+    }
+    std::vector<Monitor> monitors() const override;
+
+    // ---- elevation: every process Limited until a test says otherwise ----
+    void set_process_elevation(std::uint32_t process_id, Elevation e) { elevations_[process_id] = e; }
+    void set_own_elevation(Elevation e) { own_elevation_ = e; }
+    Elevation process_elevation(std::uint32_t process_id) const override;
+    Elevation own_elevation() const override { return own_elevation_; }
+
 private:
     struct Window {
         std::string class_name;
@@ -463,6 +481,9 @@ private:
     void end_web_views_of(Hwnd parent);
 
     Size screen_;
+    std::vector<Monitor> monitors_; // empty: the screen alone
+    std::map<std::uint32_t, Elevation> elevations_;
+    Elevation own_elevation_ = Elevation::Limited;
     std::uint32_t screen_colour_ = 0x00A56E3A;
     std::map<std::pair<int, int>, std::uint32_t> painted_;
     int scroll_arrow_height_ = 16;

@@ -5,6 +5,7 @@
 
 #include "hook/hook_contract.h"
 #include "platform/keys.h"
+#include "platform/monitors.h"
 
 #include <algorithm>
 #include <cctype>
@@ -329,7 +330,8 @@ void SimDesktop::move_cursor_by(int dx, int dy)
 
 std::optional<std::uint32_t> SimDesktop::screen_pixel(Point p) const
 {
-    if (!Rect::from_size(0, 0, screen_.width, screen_.height).contains(p))
+    const std::vector<Monitor> all = monitors();
+    if (std::none_of(all.begin(), all.end(), [p](const Monitor& m) { return m.rect.contains(p); }))
         return std::nullopt;
     const auto painted = painted_.find({p.x, p.y});
     return painted != painted_.end() ? painted->second : screen_colour_;
@@ -337,7 +339,16 @@ std::optional<std::uint32_t> SimDesktop::screen_pixel(Point p) const
 
 void SimDesktop::set_cursor_pos(Point p)
 {
-    cursor_ = {std::clamp(p.x, 0, std::max(0, screen_.width - 1)), std::clamp(p.y, 0, std::max(0, screen_.height - 1))};
+    // The pointer stays on the monitor nearest to where it was sent.
+    const Rect r = monitor_at(*this, p).rect;
+    cursor_ = {std::clamp(p.x, r.left, std::max(r.left, r.right - 1)), std::clamp(p.y, r.top, std::max(r.top, r.bottom - 1))};
+}
+
+std::vector<Monitor> SimDesktop::monitors() const
+{
+    if (!monitors_.empty())
+        return monitors_;
+    return Platform::monitors();
 }
 
 void SimDesktop::forget_records()

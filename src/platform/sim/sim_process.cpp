@@ -105,3 +105,17 @@ std::uintptr_t SimDesktop::file_icon(std::string_view path)
 }
 
 } // namespace tv::sim
+
+namespace tv::sim {
+
+Elevation SimDesktop::process_elevation(std::uint32_t process_id) const
+{
+    if (process_id == 0)
+        return Elevation::Unknown;
+    if (process_id == kOwnProcess)
+        return own_elevation_;
+    const auto it = elevations_.find(process_id);
+    return it != elevations_.end() ? it->second : Elevation::Limited;
+}
+
+} // namespace tv::sim

@@ -187,6 +187,12 @@ public:
     // ---- diagnostics ----
     void set_diagnostics_source(std::function<std::string()> utf8_dump) override;
 
+    // ---- monitors and token elevation (win32_monitors.cpp) ----
+    std::vector<Monitor> monitors() const override;
+    Rect virtual_screen() const override;
+    Elevation process_elevation(std::uint32_t process_id) const override;
+    Elevation own_elevation() const override;
+
 private:
     // One form window: where its events go, and whether the pointer's leaving
     // is already being watched.
