@@ -961,6 +961,8 @@ TESTS+=(edit_keyboard edit_keyboard_leaving)
 # shellcheck source=e2e/browser.sh
 source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
 TESTS+=(browser_no_web_control)
+# shellcheck source=e2e/stand_aside.sh
+source "$(dirname "${BASH_SOURCE[0]}")/stand_aside.sh"
 
 PASSED=0 FAILED=0
 

@@ -90,6 +90,10 @@ public:
 
     // Shown while an input method is active (blind selection, every tick).
     ui::Panel inputmess;
+
+    // What the program stands aside for ("已暂停", "全屏程序", "排除 " + the
+    // listed name), shown at the bar's left end while it does (stand-aside check).
+    ui::Panel asidemess;
 };
 
 } // namespace tv
