@@ -992,6 +992,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/hook_watchdog.sh"
 # shellcheck source=e2e/monitors.sh
 source "$(dirname "${BASH_SOURCE[0]}")/monitors.sh"
 TESTS+=(monitors_dpi)
+# shellcheck source=e2e/stand_aside.sh
+source "$(dirname "${BASH_SOURCE[0]}")/stand_aside.sh"
 
 PASSED=0 FAILED=0
 

@@ -88,6 +88,11 @@ public:
     // The settings form, from the options form and from the tray menu.
     ui::Button Button8; // "设置..."
     ui::Check N11;      // "设置..." (menu item)
+    // Standing aside, from the tray menu, before "设置..." (which stays last):
+    // N12 pauses and resumes (ticked while paused; the stand-aside check keeps
+    // the tick), N13 opens the exclusion list "exclude.txt" in the user's editor.
+    ui::Check N12; // "暂停 (Ctrl+Alt+P)"
+    ui::Check N13; // "排除列表..."
     ui::Timer Timer1;   // 100 ms: the status text mirror, the file panel's controls follow `outcmd`
     // The file panel's controls, shown and hidden with it.
     std::vector<ui::Control*> file_panel_controls() { return {&outpath, &Edit3, &Edit4, &Button6, &Button7, &Button9}; }

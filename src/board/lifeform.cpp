@@ -32,7 +32,7 @@ Tlifeform::Tlifeform(Platform& platform, ui::CellObserver* observer)
       settopmess(*this, "settopmess"), Button1(*this, "Button1", "大天"), smallbar(*this, "smallbar", "中天"),
       tinybar(*this, "tinybar", "小天"), nobar(*this, "nobar"), Button3(*this, "Button3"),
       resetomb(*this, "resetomb"),
-      inputmess(*this, "inputmess", "输入法"), hookwatch(*this, "hookwatch")
+      inputmess(*this, "inputmess", "输入法"), hookwatch(*this, "hookwatch"), asidemess(*this, "asidemess")
 {
     Panel20.set_bounds(0, 0, Panel20.width(), Panel20.height());
     windmess.set_bounds(0, 0, windmess.width(), windmess.height());
@@ -46,6 +46,8 @@ Tlifeform::Tlifeform(Platform& platform, ui::CellObserver* observer)
     inputmess.set_bounds(0, 2, 56, 20);
     inputmess.hide();
     movebar.set_bounds(0, 0, 40, 5);
+    asidemess.set_bounds(0, 2, 134, 20);
+    asidemess.hide();
 }
 
 // The desktop gets its top edge back when the bar goes.

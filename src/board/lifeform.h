@@ -94,6 +94,9 @@ public:
     // How often the input hook's watchdog set a hook again after the system
     // removed it: "hook recoveries: mouse N, keyboard N" (status timer).
     ui::Panel hookwatch;
+    // What the program stands aside for ("已暂停", "全屏程序", "排除 " + the
+    // listed name), shown at the bar's left end while it does (stand-aside check).
+    ui::Panel asidemess;
 };
 
 } // namespace tv

@@ -32,7 +32,9 @@ Tpyoil::Tpyoil(Platform& platform, ui::CellObserver* observer)
       dispall(*this, "dispall"), Button2(*this, "Button2"), getsrf(*this, "getsrf"), srftt(*this, "srftt"),
       sbtt(*this, "sbtt"), padtt(*this, "padtt"), inputhz(*this, "inputhz"), easydrag(*this, "easydrag"), Button1(*this, "Button1"),
       Timer1(*this, "Timer1", 50, false), Timer2(*this, "Timer2", 100, false), ctrlmess(*this, "ctrlmess"),
-      ListBox5(*this, "ListBox5"), Panel7(*this, "Panel7"), keystt(*this, "keystt")
+      ListBox5(*this, "ListBox5"), Panel7(*this, "Panel7"), keystt(*this, "keystt"),
+      Timer3(*this, "Timer3", 50, false), asideflags(*this, "asideflags", "0"), asidewhy(*this, "asidewhy"),
+      pausett(*this, "pausett")
 {
     Image1.show();
     Image4.set_bounds(0, 0, 40, 40);

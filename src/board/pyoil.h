@@ -71,6 +71,18 @@ public:
     // keys, an input method active) when that changed; the main loop clicks it
     // at the end of every tick.
     ui::Button keystt;
+
+    // Standing aside (the stand-aside check, `Timer3`, every 50 ms). While
+    // paused, while a full-screen program runs, or while the window in front
+    // or under the pointer belongs to a program on the exclusion list, the
+    // input hook lets the events through untouched and gives no tokens.
+    ui::Timer Timer3;    // the stand-aside check, 50 ms; switched on when the form is wired
+    ui::Panel asideflags; // the hook's stand-aside flags in decimal ("0", "8", "16", "24"); `keystt` adds them
+    // Why the program stands aside: "" (it acts), "pause", "full screen",
+    // "exclude " + the listed name matched. "pause" and "full screen" stop
+    // every timer that sends input (the main loop, the mode engine, the pads).
+    ui::Panel asidewhy;
+    ui::Button pausett;  // command: pause, or resume when paused (the tray item and the hot key click it)
 };
 
 } // namespace tv

@@ -41,6 +41,10 @@ bool in_list(std::string_view text, ClassList list)
     return std::ranges::any_of(list, [text](std::string_view member) { return cell::is(text, member); });
 }
 
+bool is_web_page(std::string_view cls) { return in_list(cls, kWebPageClasses); }
+
+bool scrolls_itself(std::string_view cls) { return in_list(cls, kSelfScrollingPageClasses); }
+
 bool contains_any(std::string_view text, ClassList list)
 {
     return std::ranges::any_of(list, [text](std::string_view member) { return cell::contains(text, member); });

@@ -49,6 +49,20 @@ inline constexpr std::array<std::string_view, 8> kPopupNeighbourhoodClasses{
 
 // The web page of the browser control.
 inline constexpr std::string_view kBrowserViewClass = "Internet Explorer_Server";
+// The page window of a Chromium browser (Chrome, Edge, ...): the page alone.
+inline constexpr std::string_view kChromiumPageClass = "Chrome_RenderWidgetHostHWND";
+// Firefox's window: one window for its tab strip, toolbars and page.
+inline constexpr std::string_view kFirefoxWindowClass = "MozillaWindowClass";
+// Web pages, compared whole with the class at the cursor: a middle click there
+// opens a link in a new tab or closes a tab, so no middle clicks are sent to
+// end an application's middle-button scrolling.
+inline constexpr std::array<std::string_view, 3> kWebPageClasses{kBrowserViewClass, kChromiumPageClass,
+                                                                 kFirefoxWindowClass};
+// The pages that keep scrolling by themselves after a middle click at their
+// right edge: the auto wheel's and the page keys' automatic scrolling, its grab
+// point and the at-once release. Not Firefox: the edge of its one window at
+// the pointer's height may be its tab strip, where a middle click closes a tab.
+inline constexpr std::array<std::string_view, 2> kSelfScrollingPageClasses{kBrowserViewClass, kChromiumPageClass};
 
 // The word-processor page; some tests take the rich-edit page and the other
 // document pane with it.
@@ -95,6 +109,9 @@ inline constexpr std::size_t kTitleBytes = 109;
 
 // The text equals one of the members.
 bool in_list(std::string_view text, ClassList list);
+// `cls` is one of kWebPageClasses / kSelfScrollingPageClasses.
+bool is_web_page(std::string_view cls);
+bool scrolls_itself(std::string_view cls);
 // One of the members occurs anywhere in the text.
 bool contains_any(std::string_view text, ClassList list);
 

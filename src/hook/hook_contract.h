@@ -60,6 +60,13 @@
 //                 called by the main loop at the end of a tick whenever they
 //                 changed. They choose the key maps (tokenizer.h). Key events
 //                 and the left button's press read them.
+//   standing      kStandAsideKeys (8): every key event passes untouched and
+//   aside         leaves no token; kStandAsideButtons (16): the same for the
+//                 buttons and the wheel. The program sets them while it is
+//                 paused, while a full-screen program runs, and while the
+//                 window in front (keys) or under the pointer (buttons, wheel)
+//                 belongs to a program on its exclusion list. The tokenizer
+//                 still sees the events, with nothing kept or mapped.
 //   keys sent     a key a map translates is kept, and the keys the tokenizer
 //   instead       names (Output::sends) go out as the program's own input
 //                 after the event: they give no token and pass.
@@ -110,12 +117,19 @@ public:
     virtual bool pad_open() = 0;
     // The key flags the last SetHookKeys gave (tokenizer.h); 0 before any.
     virtual int key_flags() { return 0; }
+    // The same flags, read for standing aside (kStandAsideKeys, kStandAsideButtons)
+    // by every key, button and wheel event; 0 before any.
+    virtual int stand_aside_flags() { return 0; }
     // Sends the keys the tokenizer puts in place of a kept key, tagged as the
     // program's own input (kOwnInputTag), in order, after the event.
     virtual void send_keys(const std::vector<Stroke>&) {}
 };
 
 HookState state_from_caption(std::string_view caption);
+
+// Whether the key flags tell the hook to stand aside for this event
+// (kStandAsideKeys for keys, kStandAsideButtons for buttons and the wheel).
+bool stands_aside(const RawEvent&, int key_flags);
 
 // One event through the hook: reads the state the event needs (the caption for
 // the right button, the pad flag for keys), feeds

@@ -38,6 +38,10 @@
 //   middle button up                       vykForm4    "mkeyscroll"
 //   move                                   (none: the program samples the cursor itself)
 //
+// Standing aside (kStandAsideKeys, kStandAsideButtons of SetHookKeys): the
+// events they name pass untouched and give no token; the tokenizer is still fed
+// them with no state, so it knows what is held (hook_contract.h).
+//
 // The keys the program gives another meaning: SetHookKeys publishes its key
 // flags (kSelectionKeys, kEditingKeys, kInputMethodActive); while the key
 // mouse pad is open the pad's own rules below win and none of this applies.
@@ -171,6 +175,8 @@ struct Output {
 inline constexpr int kSelectionKeys = 1;    // letters select candidates
 inline constexpr int kEditingKeys = 2;      // letters are the edit keyboard's keys
 inline constexpr int kInputMethodActive = 4; // an input method is active in front
+inline constexpr int kStandAsideKeys = 8;     // every key passes untouched, no token (hook_contract.h)
+inline constexpr int kStandAsideButtons = 16; // every button and notch passes untouched, no token
 // The token of the picker gesture (Shift held, Caps Lock).
 inline constexpr std::string_view kShowPicker = "key--show ime";
 // A left press while the editing keys are on: the edit keyboard ends, however

@@ -243,6 +243,7 @@ public:
     bool pad_open() override { return g_pad_open.load(std::memory_order_relaxed); }
 
     int key_flags() override { return g_key_flags.load(std::memory_order_relaxed); }
+    int stand_aside_flags() override { return g_key_flags.load(std::memory_order_relaxed); }
 
     // SendInput inside the callback would run the hooks again before this
     // event is through; the hook thread sends them once it has returned.
@@ -645,8 +646,9 @@ extern "C" BOOL WINAPI SetHookPad(HWND /*main_form*/, int open)
 }
 
 // What the program says of the letters (tokenizer.h: 1 selection keys, 2
-// editing keys, 4 an input method is active). Takes effect from the next key
-// event; no message to the hook thread.
+// editing keys, 4 an input method is active) and where it stands aside (8 the
+// keys, 16 the buttons and the wheel: they pass untouched, hook_contract.h).
+// Takes effect from the next event; no message to the hook thread.
 extern "C" BOOL WINAPI SetHookKeys(HWND /*main_form*/, int flags)
 {
     g_key_flags.store(flags, std::memory_order_relaxed);

@@ -54,7 +54,7 @@ void AutoScrolling::start(Way way)
     set_speed(way, target);
     p.set_cursor_pos({grab_x(way, target), anchor.y});
     p.send_mouse(MouseInput::MiddleDown);
-    if (target.cls == classify::kBrowserViewClass)
+    if (classify::scrolls_itself(target.cls))
         p.send_mouse(MouseInput::MiddleUp); // the web control keeps scrolling after a middle click
     if (way == Way::Up)
         p.set_cursor_pos(anchor);
@@ -68,7 +68,7 @@ int AutoScrolling::grab_x(Way way, const Target& target) const
 {
     const Platform& p = app_.platform();
     const bool word_page = target.cls == classify::kWordPageClass;
-    int x = target.cls == classify::kBrowserViewClass ? target.root.right - kWebPageInset : kNoGrab;
+    int x = classify::scrolls_itself(target.cls) ? target.root.right - kWebPageInset : kNoGrab;
     if (way == Way::Up && word_page)
         x = target.root.right - kWordPageInsetUp;
     if (classify::foreground_class(p) == sibling::kFrameClass)

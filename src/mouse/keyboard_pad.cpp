@@ -15,6 +15,7 @@
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
 #include "mouse/key_history.h"
+#include "mouse/stand_aside.h"
 
 #include <array>
 
@@ -78,6 +79,8 @@ KeyboardPad::KeyboardPad(App& app) : app_(app), platform_(app.platform()) {}
 
 void KeyboardPad::tick()
 {
+    if (stands_aside_everywhere(app_))
+        return;
     answer_middle_release();
     take_histories();
     if (platform_.key_down(vk::kCapsLock) || platform_.key_down('N')) {

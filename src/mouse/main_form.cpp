@@ -146,7 +146,8 @@ void MainForm::tell_hook_pad()
 // selection is going on in an input method (`kxm.Panel17`, the blind state,
 // not 0, and `kxm.Panel1` "close"), editing keys while the edit keyboard is on
 // and the key pad closed,
-// and whether an input method is active. Told only when it changed.
+// and whether an input method is active; and whether the hook stands aside
+// (`asideflags`, the stand-aside check). Told only when it changed.
 void MainForm::tell_hook_keys()
 {
     const Tkxm& pad = app_.kxm();
@@ -158,6 +159,8 @@ void MainForm::tell_hook_keys()
         flags |= hook::kEditingKeys; // while the key pad is open the letters are its
     if (input_method)
         flags |= hook::kInputMethodActive;
+    flags |= static_cast<int>(cell::number(app_.pyoil().asideflags.text()).value_or(0)) &
+             (hook::kStandAsideKeys | hook::kStandAsideButtons);
     if (!set_hook_keys_ || flags == told_key_flags_)
         return;
     set_hook_keys_({static_cast<std::intptr_t>(app_.pyoil().hwnd()), flags});

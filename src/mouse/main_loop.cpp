@@ -21,6 +21,7 @@
 #include "core/synthetic_input.h"
 #include "mouse/escape_menu.h"
 #include "mouse/wheel_dispatch.h"
+#include "mouse/stand_aside.h"
 
 #include <algorithm>
 
@@ -49,6 +50,10 @@ void MainLoop::tick()
 
 void MainLoop::run_tick()
 {
+    if (stands_aside_everywhere(app_)) { // paused: start-up still completes, nothing else runs
+        startup_and_settings();
+        return;
+    }
     if (!clipboard_search())
         return;
     leave_web_switch();
@@ -356,6 +361,8 @@ bool MainLoop::edit_keyboard_rules() { return edit_keyboard_.rules(); }
 
 void MainLoop::still_tick()
 {
+    if (stands_aside_everywhere(app_))
+        return;
     still_toggle_ = 1 - still_toggle_;
     const Point p = platform_.cursor_pos();
     ui::ListBox& slots = app_.pyoil().LBox2;

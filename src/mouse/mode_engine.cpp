@@ -13,6 +13,7 @@
 #include "core/classify.h"
 #include "core/synthetic_input.h"
 #include "mouse/keyboard_pad.h"
+#include "mouse/stand_aside.h"
 
 #include <cstdlib>
 
@@ -55,6 +56,8 @@ void ModeEngine::tick()
 
 void ModeEngine::run_tick()
 {
+    if (stands_aside_everywhere(app_))
+        return;
     Samples samples = read_samples();
     app_.ombrel().right2.click(); // the right-button dispatch
     pad_keys_restart_engines();

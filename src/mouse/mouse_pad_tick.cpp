@@ -1,5 +1,6 @@
 // The pad's 100 ms tick and its automatic scrolling.
 #include "mouse/mouse_pad.h"
+#include "mouse/stand_aside.h"
 
 #include "board/cells.h"
 #include "board/m3d.h"
@@ -41,6 +42,8 @@ int pad_scroll_speed(int setting, bool upwards, bool word_page, int target_heigh
 
 void MousePad::tick()
 {
+    if (stands_aside_everywhere(app_))
+        return;
     Tm3d& pad = app_.m3d();
     const std::string event_cell = app_.vykForm3().caption();
     pad.Label3.set_text(event_cell);

@@ -71,7 +71,7 @@ void AutoScrolling::step(Way way)
     if (!up)
         browser.Panel39.set_text("pgup");
     const std::string cls = classify::class_at(p, p.cursor_pos());
-    if (cls != classify::kBrowserViewClass && cls != classify::kWordPageClass && browser.hbar.visible())
+    if (!classify::scrolls_itself(cls) && cls != classify::kWordPageClass && browser.hbar.visible())
         browser.edge_flag = false;
     if (browser.edge_flag && browser.hbar.visible())
         (up ? browser.scrollup : browser.scrolldown).click();
@@ -140,7 +140,7 @@ void AutoScrolling::scroll_window(bool up, Hwnd window)
         return;
     }
     const Target target{window ? p.window_rect(window) : Rect{}, classify::class_at(p, p.cursor_pos())};
-    int grab = target.cls == classify::kBrowserViewClass ? target.root.right - kWebPageInset : kNoGrab;
+    int grab = classify::scrolls_itself(target.cls) ? target.root.right - kWebPageInset : kNoGrab;
     browser.Panel41.set_text("//" + std::to_string(speed_));
     if (target.cls == classify::kWordPageClass || target.cls == kRichEditClass)
         grab = target.root.right - kDocumentInset;

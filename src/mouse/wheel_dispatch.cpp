@@ -54,7 +54,7 @@ void end_middle_button_scrolling(App& app, const Notch& notch, Hwnd window, std:
         return; // Windows would drop the clicks
 
     const bool scroll_may_run = notch.after_middle_press || auto_scroll_running(app);
-    if (cls != classify::kWordPageClass && cls != classify::kBrowserViewClass) {
+    if (cls != classify::kWordPageClass && !classify::is_web_page(cls)) {
         if (!scroll_may_run)
             return;
         input::click(p, MouseButton::Middle);
@@ -97,11 +97,12 @@ void quick_wheel(App& app, const Notch& notch)
     echo(app, notch, "..kk");
 }
 
-// Auto wheel: over a web page the page scrolls by itself (the browser form's
+// Auto wheel: over a web page that scrolls by itself after a middle click the
+// page scrolls by itself (the browser form's
 // `scrollup`/`scrolldown`); elsewhere Up or Down.
 void auto_wheel(App& app, const Notch& notch, std::string_view cls)
 {
-    if (cls == classify::kBrowserViewClass) {
+    if (classify::scrolls_itself(cls)) {
         Tombrel& browser = app.ombrel();
         (notch.up ? browser.scrollup : browser.scrolldown).click();
     } else {

@@ -94,7 +94,28 @@ public:
     // The notification-area icon of this window was clicked: the mouse
     // message the shell reports (514 left button up, 517 right button up, ...).
     virtual void on_tray_message(std::uint32_t /*mouse_message*/) {}
+    // A hot key this window registered (Platform::register_hot_key) was pressed.
+    virtual void on_hot_key(int /*id*/) {}
 };
+
+// What the shell says of the user's session (SHQueryUserNotificationState's
+// values): a full-screen Direct3D program, presentation mode and a busy
+// full-screen program are the moments to stand aside.
+enum class UserNotificationState {
+    Unknown = 0, // the shell could not say
+    NotPresent = 1,
+    Busy = 2,
+    RunningD3dFullScreen = 3,
+    PresentationMode = 4,
+    AcceptsNotifications = 5,
+    QuietTime = 6,
+    App = 7,
+};
+
+// The modifiers of a hot key (RegisterHotKey's MOD_ values).
+inline constexpr std::uint32_t kHotKeyAlt = 1;
+inline constexpr std::uint32_t kHotKeyCtrl = 2;
+inline constexpr std::uint32_t kHotKeyShift = 4;
 
 // A window's icon in the notification area (the tray).
 struct TrayIcon {
@@ -435,6 +456,15 @@ public:
     // The names of the files (not folders) directly in a folder given by its
     // full path, sorted by name; empty when the folder is not there.
     virtual std::vector<std::string> folder_files(std::string_view /*folder*/) const { return {}; }
+
+    // ---- standing aside ----
+    // SHQueryUserNotificationState; Unknown when the shell cannot say.
+    virtual UserNotificationState user_notification_state() const { return UserNotificationState::Unknown; }
+    // A system-wide hot key (RegisterHotKey): `vk` with the kHotKey* modifiers
+    // held reaches `window` as on_hot_key(id) instead of the window in front.
+    // False when another program holds the combination.
+    virtual bool register_hot_key(Hwnd /*window*/, int /*id*/, std::uint32_t /*modifiers*/, int /*vk*/) { return false; }
+    virtual void unregister_hot_key(Hwnd /*window*/, int /*id*/) {}
 
     // ---- diagnostics: another process may ask for a dump of every form ----
     virtual void set_diagnostics_source(std::function<std::string()> utf8_dump) = 0;

@@ -185,6 +185,12 @@ void Form::on_tray_message(std::uint32_t mouse_message)
         on_tray(mouse_message);
 }
 
+void Form::on_hot_key(int id)
+{
+    if (on_hot)
+        on_hot(id);
+}
+
 // Visible controls with a size, in registration order (later ones on top). Web
 // views draw themselves; a list box shows its items one per line.
 std::vector<PaintItem> Form::paint_items() const

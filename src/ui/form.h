@@ -83,6 +83,8 @@ public:
     std::function<void(MouseButton)> on_body_press;
     // A mouse event on the form's notification-area icon (514 left up, 517 right up).
     std::function<void(std::uint32_t mouse_message)> on_tray;
+    // A hot key the form registered was pressed (Platform::register_hot_key).
+    std::function<void(int id)> on_hot;
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(std::string_view name) const;
@@ -113,6 +115,7 @@ public:
     void on_title_changed() override;
     std::vector<PaintItem> paint_items() const override;
     void on_tray_message(std::uint32_t mouse_message) override;
+    void on_hot_key(int id) override;
 
 private:
     friend class Control;

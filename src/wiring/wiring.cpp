@@ -37,6 +37,7 @@ void Wiring::created(Tpyoil& f)
     f.Label4.on_press = f.Label7.on_press = [this](MouseButton) { main_form_.pad_labels_pressed(); };
     f.Image1.on_release = f.Image4.on_release = [this](MouseButton b) { main_form_.picture_released(b); };
     f.ListBox3.on_select = [this] { main_form_.composition_class_chosen(); };
+    bind_stand_aside(f);
     main_form_.create();
 }
 
@@ -52,6 +53,7 @@ void Wiring::created(TFormMain& f)
     f.N6.on_click = [this] { options_menu_.bar_size(app_.lifeform().tinybar); };
     f.N7.on_click = [this] { options_menu_.show_key_pad(); };
     bind_options_form(f);
+    bind_stand_aside_menu(f);
 }
 
 void Wiring::created(Tkxm& f)

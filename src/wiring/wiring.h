@@ -18,6 +18,7 @@
 #include "mouse/mouse_pad.h"
 #include "mouse/quick_commands.h"
 #include "mouse/right_button.h"
+#include "mouse/stand_aside.h"
 #include "panels/task_manager.h"
 #include "settings/file_command_panel.h"
 #include "settings/options_form.h"
@@ -78,6 +79,10 @@ private:
     // The browser form's pages, strips, page panel and commands (wiring_browser.cpp).
     void bind_browser(Tombrel&);
     void bind_browser_views(Tombrel&);
+    // Pause, the exclusion list and full-screen programs: the check's timer,
+    // the pause command and hot key, the tray items (wiring_stand_aside.cpp).
+    void bind_stand_aside(Tpyoil&);
+    void bind_stand_aside_menu(TFormMain&);
 
     App& app_;
     MainForm main_form_;
@@ -106,6 +111,7 @@ private:
     AddressCommands address_commands_{app_, app_.platform()};
     NavigationPanel navigation_panel_{app_};
     BrowserForm browser_form_{app_, address_commands_};
+    StandAside stand_aside_{app_};
 };
 
 } // namespace tv

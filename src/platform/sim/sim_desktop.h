@@ -243,6 +243,21 @@ public:
     // Told of every window_process_id query, before it is answered: a test may
     // close windows there, as if they went away while the program walked them.
     std::function<void(Hwnd)> on_process_query;
+
+    // ---- standing aside: the shell's session state and the hot keys ----
+    void set_user_notification_state(UserNotificationState s) { notification_state_ = s; }
+    UserNotificationState user_notification_state() const override { return notification_state_; }
+    bool register_hot_key(Hwnd window, int id, std::uint32_t modifiers, int vk) override;
+    void unregister_hot_key(Hwnd window, int id) override;
+    struct HotKey {
+        Hwnd window = 0;
+        int id = 0;
+        std::uint32_t modifiers = 0;
+        int vk = 0;
+    };
+    // The hot keys registered now; a key press the hook passes with one's
+    // modifiers held reaches that window's on_hot_key instead of the window in front.
+    const std::vector<HotKey>& hot_keys() const { return hot_keys_; }
     // ---- the notification area and the registry ----
     // The icon a window has in the tray, nullopt when it has none.
     std::optional<TrayIcon> tray_icon(Hwnd, std::uint32_t id) const;
@@ -513,6 +528,9 @@ private:
     std::array<bool, 2> hook_dropped_{};
     std::uint64_t last_input_ms_ = 0; // the newest raw event, the user's or a program's
     TimerId hook_watchdog_timer_ = 0;
+    UserNotificationState notification_state_ = UserNotificationState::AcceptsNotifications;
+    std::vector<HotKey> hot_keys_;
+    bool take_hot_key(int vk);
 
     std::uint64_t now_ = 0;
     std::map<TimerId, SimTimer> timers_;

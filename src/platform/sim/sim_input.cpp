@@ -75,6 +75,7 @@ public:
     bool pad_open() override { return desktop_.hook_pad_open(); }
 
     int key_flags() override { return desktop_.hook_key_flags(); }
+    int stand_aside_flags() override { return desktop_.hook_key_flags(); }
 
     // Sent once the event is through (feed_hook), as wrhk.dll sends them once
     // its callback has returned.
@@ -224,6 +225,8 @@ bool SimDesktop::user_key_passes(int vk, KeyAction a)
         set_key(vk, a == KeyAction::Down);
     if (!passes)
         return false;
+    if (a == KeyAction::Down && take_hot_key(vk))
+        return true;
     received_keys_.push_back({foreground_, vk, a});
     if (Window* w = find(foreground_); w && w->events)
         w->events->on_key(vk, a);

@@ -184,6 +184,11 @@ public:
     void free_icon(std::uintptr_t icon) override;
     std::uintptr_t extract_icon(std::string_view path, int index) override;
 
+    // ---- standing aside (win32_hot_keys.cpp) ----
+    UserNotificationState user_notification_state() const override;
+    bool register_hot_key(Hwnd window, int id, std::uint32_t modifiers, int vk) override;
+    void unregister_hot_key(Hwnd window, int id) override;
+
     // ---- diagnostics ----
     void set_diagnostics_source(std::function<std::string()> utf8_dump) override;
 
@@ -210,6 +215,8 @@ private:
     void take_hook_token(HWND, WPARAM ticket, LPARAM);
     // The callback message of the window's tray icon: true when it was one.
     bool take_tray_message(HWND, UINT message, LPARAM, WindowEvents*);
+    // WM_HOTKEY: the window's on_hot_key; true when it was one (win32_hot_keys.cpp).
+    bool take_hot_key(UINT message, WPARAM id, WindowEvents*);
     void paint(HWND, WindowEvents*);
     const std::wstring& chinese_font_face(HDC);
     HFONT create_text_font(HDC, bool strike_out);

@@ -309,7 +309,7 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
         return 0;
     }
     WindowEvents* events = form.events;
-    if (take_tray_message(w, message, lp, events))
+    if (take_tray_message(w, message, lp, events) || take_hot_key(message, wp, events))
         return 0;
     if (auto button = button_of(message)) {
         deliver(events, [&](WindowEvents& e) { e.on_button(button->first, button->second, client_point(lp)); });
