@@ -501,6 +501,16 @@ int post(const Args& a)
 
 // The hook's token message, as any program on the desktop can post it.
 int hookticket(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    const UINT message = RegisterWindowMessageW(tv::win32::kHookTokenMessageName);
+    const auto wp = static_cast<WPARAM>(_wcstoui64(a[1].c_str(), nullptr, 10));
+    const auto lp = static_cast<LPARAM>(_wcstoui64(a[2].c_str(), nullptr, 10));
+    return message && PostMessageW(h, message, wp, lp) ? kOk : kNotFound;
+}
+
 BOOL CALLBACK print_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
 {
     MONITORINFO info{};
@@ -527,10 +537,6 @@ int awareness(const Args& a)
     HWND h = find(a[0]);
     if (!h)
         return kNotFound;
-    const UINT message = RegisterWindowMessageW(tv::win32::kHookTokenMessageName);
-    const auto wp = static_cast<WPARAM>(_wcstoui64(a[1].c_str(), nullptr, 10));
-    const auto lp = static_cast<LPARAM>(_wcstoui64(a[2].c_str(), nullptr, 10));
-    return message && PostMessageW(h, message, wp, lp) ? kOk : kNotFound;
     std::printf("%d\n", static_cast<int>(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(h))));
     std::fflush(stdout);
     return kOk;

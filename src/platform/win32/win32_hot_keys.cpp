@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-namespace tv {
+namespace tv::win32 {
 
 UserNotificationState Win32Platform::user_notification_state() const
 {
@@ -41,4 +41,4 @@ bool Win32Platform::take_hot_key(UINT message, WPARAM id, WindowEvents* events)
 
 void Win32Platform::unregister_hot_key(Hwnd window, int id) { UnregisterHotKey(reinterpret_cast<HWND>(window), id); }
 
-} // namespace tv
+} // namespace tv::win32
