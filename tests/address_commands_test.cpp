@@ -54,10 +54,12 @@ TEST_P(SchemeCommand, RunsItsCommandOnly)
     commands().scheme_command(c.link);
     EXPECT_EQ(clicks, c.clicks);
     EXPECT_EQ(app->ended(), c.ends_program);
-    if (c.clicks.contains("Button14"))
+    if (c.clicks.contains("Button14")) {
         EXPECT_EQ(browser().height(), 0);
-    if (c.clicks.contains("Button1"))
+    }
+    if (c.clicks.contains("Button1")) {
         EXPECT_EQ(browser().Edit1.text(), "file://C:\\Tarvesk\\adcenter.htm");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

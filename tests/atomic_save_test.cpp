@@ -64,8 +64,9 @@ TEST_P(SaveFaults, OfANewFileLeaveNothingOrTheWholeFile)
     EXPECT_EQ(desk.write_file_atomic("ime.txt", "a\r\nb\r\n"), c.saved);
 
     EXPECT_EQ(desk.files().contains("ime.txt"), c.saved);
-    if (c.saved)
+    if (c.saved) {
         EXPECT_EQ(desk.files().at("ime.txt"), "a\r\nb\r\n");
+    }
     expect_no_temporary(desk);
 }
 

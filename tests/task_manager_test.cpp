@@ -159,8 +159,6 @@ struct KeyCase {
     std::vector<std::string> left;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }
-
 // F1 first, then another key: the right windows close, and the entries that
 // remain still name their own windows and paths.
 TEST_F(TaskManagerTest, F1ThenAnotherKeyKeepsTheListsAligned)
@@ -210,8 +208,6 @@ struct CycleCase {
     bool next;
     int expected; // row brought to the front; -1: the front stays
 };
-
-void PrintTo(const CycleCase& c, std::ostream* os) { *os << c.what; }
 
 TEST_F(TaskManagerTest, CyclingWrapsBothWays)
 {
