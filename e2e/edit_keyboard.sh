@@ -26,6 +26,8 @@ edit_keyboard_on() {
     expect_eq "the bar shown" "$(probe visible Tmodeform)" 1
     expect_eq "the bar at the bottom" "$(probe rect Tmodeform)" "271 668 753 692"
     expect_eq "the edit-mode cell" "$(probe caption Tmodeform)" key--cap
+    # visible, clip siblings, system menu, minimise box; no-activate, app window, edge, topmost
+    expect_eq "the bar's styles" "$(probe styles Tmodeform)" "140a0000 08040108"
     expect_eq "notepad still in front" "$(probe foreground)" Notepad
 }
 

@@ -70,6 +70,9 @@ TEST_F(EditKeyboardApp, ThePadHasTheLettersUntilItClosesThenTheBarShowsTheMap)
     EXPECT_EQ(desk.window_rect(bar().hwnd()), Rect::from_size((1024 - 482) / 2, 768 - 100, 482, 24));
     EXPECT_EQ(bar().Label1.text(), "编辑键盘");
     EXPECT_NE(desk.ex_style(bar().hwnd()) & kExNoActivate, 0u) << "showing it leaves the editor in front";
+    EXPECT_EQ(desk.ex_style(bar().hwnd()), std::uint32_t{kExNoActivate | kExAppWindow | kExWindowEdge | kExTopmost});
+    EXPECT_EQ(desk.window_style(bar().hwnd()),
+              std::uint32_t{kStyleVisible | kStyleClipSiblings | kStyleSysMenu | kStyleMinimizeBox});
     EXPECT_EQ(desk.foreground_window(), editor);
 }
 

@@ -45,6 +45,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -407,6 +408,19 @@ int topmost(const Args& a)
     return kOk;
 }
 
+// "styles CLASS": the window style and the extended style, in hex.
+int styles(const Args& a)
+{
+    HWND h = find(a[0]);
+    if (!h)
+        return kNotFound;
+    char text[40];
+    std::snprintf(text, sizeof text, "%08lx %08lx", static_cast<unsigned long>(GetWindowLongPtrW(h, GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongPtrW(h, GWL_EXSTYLE)));
+    print(std::string(text));
+    return kOk;
+}
+
 int foreground(const Args&)
 {
     HWND h = GetForegroundWindow();
@@ -569,6 +583,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"setclipboard", 1, 1, setclipboard},
     {L"clipboard", 0, 0, clipboard},
     {L"topmost", 1, 1, topmost},
+    {L"styles", 1, 1, styles},
     {L"foreground", 0, 0, foreground},
     {L"trayicon", 2, 2, trayicon},
     {L"post", 4, 4, post},

@@ -11,7 +11,8 @@ ui::FormSpec modeform_spec(Platform& platform)
 {
     return {"modeform", "Tmodeform", "modeform",
             Rect::from_size(platform.screen_size().width + 10, 0, kBarWidth, kLineHeight), Visibility::Hidden,
-            Topmost::Yes, kExNoActivate | kExAppWindow | kExWindowEdge | kExTopmost};
+            Topmost::Yes, kExNoActivate | kExAppWindow | kExWindowEdge | kExTopmost,
+            kStyleVisible | kStyleClipSiblings | kStyleSysMenu | kStyleMinimizeBox};
 }
 
 } // namespace

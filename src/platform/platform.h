@@ -41,6 +41,14 @@ enum ExStyle : std::uint32_t {
     kExNoActivate = 0x08000000,
 };
 
+// Window styles the program asks for (values as Windows defines them).
+enum WindowStyle : std::uint32_t {
+    kStyleVisible = 0x10000000,
+    kStyleClipSiblings = 0x04000000,
+    kStyleSysMenu = 0x00080000,
+    kStyleMinimizeBox = 0x00020000,
+};
+
 enum class Visibility { Hidden, Shown };
 enum class Topmost { No, Yes };
 
@@ -53,6 +61,9 @@ struct WindowSpec {
     Topmost topmost = Topmost::No;
     std::uint32_t ex_style = 0;
     Hwnd parent = 0; // 0: a top-level window
+    // A top-level window's style, set once it exists; 0 keeps the backend's
+    // borderless pop-up. The visible bit follows `visibility` and show/hide.
+    std::uint32_t style = 0;
 };
 
 enum class MouseButton { Left, Right, Middle };

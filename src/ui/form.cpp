@@ -5,7 +5,7 @@ namespace tv::ui {
 Form::Form(Platform& platform, const FormSpec& wanted, CellObserver* observer)
     : platform_(platform), observer_(observer), name_(wanted.name), class_name_(wanted.class_name)
 {
-    WindowSpec w{wanted.class_name, wanted.caption, wanted.rect, wanted.visibility, wanted.topmost, wanted.ex_style, 0};
+    WindowSpec w{wanted.class_name, wanted.caption, wanted.rect, wanted.visibility, wanted.topmost, wanted.ex_style, 0, wanted.style};
     hwnd_ = platform_.create_window(w, this);
 }
 

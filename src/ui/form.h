@@ -34,6 +34,7 @@ struct FormSpec {
     Visibility visibility = Visibility::Hidden;
     Topmost topmost = Topmost::No;
     std::uint32_t ex_style = 0;
+    std::uint32_t style = 0; // 0: the usual borderless pop-up
 };
 
 class Form : public WindowEvents {

@@ -172,6 +172,9 @@ public:
     const WindowRegion* region(Hwnd) const;
     std::string diagnostics() const { return diagnostics_ ? diagnostics_() : std::string(); }
     std::uint32_t application_ex_style() const { return app_ex_style_; }
+    // The style a top-level window was given at creation, with the visible bit
+    // when it is shown (tests only).
+    std::uint32_t window_style(Hwnd) const;
     std::string application_title() const { return app_title_; }
 
     // ---- clipboard, programs, dialogs ----
@@ -461,6 +464,7 @@ private:
         bool topmost = false;
         bool iconic = false;
         std::uint32_t ex_style = 0;
+        std::uint32_t style = 0; // asked for at creation; 0: the usual pop-up
         Hwnd parent = 0;
         std::vector<Hwnd> children; // Z order, top first
         WindowEvents* events = nullptr;

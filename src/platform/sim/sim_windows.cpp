@@ -73,6 +73,8 @@ Hwnd SimDesktop::create_window(const WindowSpec& wanted, WindowEvents* events)
     w.topmost = wanted.topmost == Topmost::Yes;
     w.ex_style = wanted.ex_style | (w.topmost ? std::uint32_t{kExTopmost} : 0u);
     w.parent = find(wanted.parent) ? wanted.parent : 0;
+    if (!w.parent)
+        w.style = wanted.style & ~std::uint32_t{kStyleVisible};
     w.events = events;
     w.process = kOwnProcess;
     return insert_window(std::move(w));
@@ -344,6 +346,14 @@ std::uint32_t SimDesktop::ex_style(Hwnd h) const
 {
     const Window* w = find(h);
     return w ? w->ex_style : 0;
+}
+
+std::uint32_t SimDesktop::window_style(Hwnd h) const
+{
+    const Window* w = find(h);
+    if (!w)
+        return 0;
+    return w->style | (w->visible ? std::uint32_t{kStyleVisible} : 0u);
 }
 
 void SimDesktop::set_ex_style(Hwnd h, std::uint32_t style)

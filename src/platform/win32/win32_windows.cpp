@@ -274,6 +274,13 @@ Hwnd Win32Platform::create_window(const WindowSpec& wanted, WindowEvents* events
     // Events start after creation: the form is still being constructed.
     record->events = events;
     forms_[w] = std::move(record);
+    if (!parent && wanted.style) {
+        // Set after creation, as a form's style is: created with the
+        // overlapped style the window would be given a caption.
+        SetWindowLongPtrW(w, GWL_STYLE, static_cast<LONG_PTR>(wanted.style & ~DWORD{WS_VISIBLE}));
+        SetWindowPos(w, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (wanted.visibility == Visibility::Shown)
         ShowWindow(w, SW_SHOWNOACTIVATE);
     return from_hwnd(w);
