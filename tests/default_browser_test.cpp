@@ -116,7 +116,7 @@ TEST_F(StatusForm, AHintBarLinkOpensInTheDefaultBrowserWhenNothingCanStartTheSib
         {"javascript:void(0)", {}},
         {"file:///C:/a.exe", {}},
     };
-    desk.missing_programs.push_back("ee.bat");
+    desk.missing_programs.push_back(desk.program_folder() + "ee.bat");
     start_program();
     const WebViewId view = view_opened_on(kHintPage);
     std::vector<std::string> opened;

@@ -97,7 +97,7 @@ TEST_F(Startup, StartPageAndBarSizeFromTheSettings)
         EXPECT_TRUE(dynamic_cast<ui::Check&>(*options().control(c.selected_bar)).checked());
         EXPECT_EQ(app->lifeform().height(), c.bar_height);
         const bool ran_ee = desk.started_programs().size() > programs_before &&
-                            desk.started_programs().back().first == "ee.bat";
+                            desk.started_programs().back().first == desk.program_folder() + "ee.bat";
         EXPECT_EQ(ran_ee, c.runs_ee);
         if (ran_ee) {
             EXPECT_EQ(desk.started_programs().back().second, Visibility::Hidden);

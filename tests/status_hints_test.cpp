@@ -127,7 +127,7 @@ TEST_P(StatusWebViewNewWindow, IsRefusedAndTheAddressGoesToTheSibling)
 
     EXPECT_EQ(caption("Tregform"), "vyknewurl=http://a.example/page.htm");
     using Started = std::vector<std::pair<std::string, Visibility>>;
-    const Started expected = c.started ? Started{{"ee.bat", Visibility::Hidden}} : Started{};
+    const Started expected = c.started ? Started{{desk.program_folder() + "ee.bat", Visibility::Hidden}} : Started{};
     EXPECT_EQ(desk.started_programs(), expected);
 }
 

@@ -76,4 +76,9 @@ std::optional<std::string> take_request(App& app, std::string_view prefix, std::
     return std::string(cell::from(request, static_cast<long>(prefix.size()) + 1));
 }
 
+bool run_start_batch(Platform& p)
+{
+    return p.start_program(p.program_folder() + "ee.bat", Visibility::Hidden);
+}
+
 } // namespace tv::sibling

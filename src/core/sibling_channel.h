@@ -56,4 +56,9 @@ void hand_over(App&, std::string_view token, std::string_view text);
 // returns the rest of the request (possibly empty).
 std::optional<std::string> take_request(App&, std::string_view prefix, std::string_view answer);
 
+// Runs "ee.bat" from the program folder, hidden, and does not wait for it
+// (what it holds is the user's: it usually starts the sibling). False when it
+// could not be run.
+bool run_start_batch(Platform&);
+
 } // namespace tv::sibling

@@ -8,6 +8,7 @@
 #include "core/cell.h"
 #include "core/classify.h"
 #include "core/settings_list.h"
+#include "core/sibling_channel.h"
 
 namespace tv {
 namespace {
@@ -80,7 +81,7 @@ void StartupCompletion::complete_once()
     if (!net_started_) {
         net_started_ = true;
         if (options.netid.checked())
-            p.start_program("ee.bat", Visibility::Hidden);
+            sibling::run_start_batch(p);
     }
     if (!options_shown_) {
         options_shown_ = true;

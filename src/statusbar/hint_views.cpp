@@ -62,7 +62,7 @@ void StatusForm::new_window_requested(bool& cancel)
     Platform& p = app_.platform();
     if (p.find_window(sibling::kFrameClass) && sibling::running(p))
         return;
-    if (!p.start_program("ee.bat", Visibility::Hidden))
+    if (!sibling::run_start_batch(p))
         sibling::open_in_default_browser(app_, app_.lifeform().Panel32.text());
 }
 
