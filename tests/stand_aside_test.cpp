@@ -64,9 +64,12 @@ protected:
         return mess.visible() ? mess.text() : std::string();
     }
 
+    // A data file's path: the program folder, not the current folder.
+    std::string beside_program(std::string_view name) const { return desk.program_folder() + std::string(name); }
+
     std::string file(std::string_view name) const
     {
-        const auto it = desk.files().find(name);
+        const auto it = desk.files().find(beside_program(name));
         return it == desk.files().end() ? std::string("(none)") : it->second;
     }
 
@@ -149,7 +152,7 @@ TEST_F(StandAsideApp, HotKeyPausesAndResumesWhileTheHookStandsAside)
 
 TEST_F(StandAsideApp, PauseKeptFromTheLastRunHoldsFromTheStartUntilResumed)
 {
-    desk.put_file("pause.txt", "paused\r\n");
+    desk.put_file(beside_program("pause.txt"), "paused\r\n");
     start_program();
     EXPECT_TRUE(app->FormMain().N12.checked());
     EXPECT_EQ(desk.hook_key_flags() & kAllAside, kAllAside);
@@ -234,7 +237,7 @@ class Exclusions : public StandAsideApp, public ::testing::WithParamInterface<Ex
 TEST_P(Exclusions, TheListedProgramInFrontOrUnderThePointer)
 {
     const ExcludeCase& c = GetParam();
-    desk.put_file("exclude.txt", c.list);
+    desk.put_file(beside_program("exclude.txt"), c.list);
     begin();
     // At 150,250 of the editor's client area: 250,450 on the screen.
     const Hwnd child = desk.add_window("Edit", "", Rect::from_size(150, 250, 400, 200), Visibility::Shown,
@@ -268,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StandAsideApp, ListedEditorKeepsItsWheelAndRightButtonWhileAnotherWindowGetsTheModes)
 {
-    desk.put_file("exclude.txt", "notepad.exe\r\n");
+    desk.put_file(beside_program("exclude.txt"), "notepad.exe\r\n");
     begin();
     set_caption("Tinputmode", "myright"); // the wheel mode would take the right button
     desk.user_move(kHome);
@@ -296,16 +299,16 @@ TEST_F(StandAsideApp, ListIsReadAgainWhenItChanges)
     begin();
     let_check_run(1000);
     EXPECT_EQ(desk.hook_key_flags() & kAllAside, 0);
-    desk.put_file("exclude.txt", "notepad.exe\r\n");
+    desk.put_file(beside_program("exclude.txt"), "notepad.exe\r\n");
     let_check_run(1000);
     EXPECT_EQ(desk.hook_key_flags() & kAllAside, kAllAside);
-    desk.put_file("exclude.txt", "# notepad.exe\r\n");
+    desk.put_file(beside_program("exclude.txt"), "# notepad.exe\r\n");
     let_check_run(1000);
     EXPECT_EQ(desk.hook_key_flags() & kAllAside, 0);
-    desk.put_file("exclude.txt", "Notepad\r\n");
+    desk.put_file(beside_program("exclude.txt"), "Notepad\r\n");
     let_check_run(1000);
     EXPECT_EQ(desk.hook_key_flags() & kAllAside, kAllAside);
-    desk.remove_file("exclude.txt");
+    desk.remove_file(beside_program("exclude.txt"));
     let_check_run(1000);
     EXPECT_EQ(desk.hook_key_flags() & kAllAside, 0) << "a list that went away lists nothing";
 }
@@ -319,7 +322,7 @@ TEST_F(StandAsideApp, ListItemOpensTheListAndWritesTheExampleOnlyWhenMissing)
     EXPECT_NE(example.find("# notepad.exe"), std::string::npos);
     EXPECT_TRUE(aside::ExclusionList(example).empty()) << "the example lists nothing until a line is uncommented";
 
-    desk.put_file("exclude.txt", "mine.exe\r\n");
+    desk.put_file(beside_program("exclude.txt"), "mine.exe\r\n");
     app->FormMain().N13.click();
     EXPECT_EQ(file("exclude.txt"), "mine.exe\r\n");
     EXPECT_EQ(desk.opened_program_files().size(), 2u);

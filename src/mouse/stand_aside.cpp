@@ -58,10 +58,16 @@ std::string bar_text(std::string_view why)
 
 } // namespace
 
+// The data files live in the program folder, whatever the current folder is.
+std::string StandAside::beside_program(std::string_view name) const
+{
+    return app_.platform().program_folder() + std::string(name);
+}
+
 void StandAside::start()
 {
     Platform& p = app_.platform();
-    const std::optional<std::string> pause = p.read_file(kPauseFile);
+    const std::optional<std::string> pause = p.read_file(beside_program(kPauseFile));
     paused_ = pause && cell::starts_with(*pause, kPaused);
     app_.FormMain().N12.set_checked(paused_);
     reload_list_when_changed();
@@ -73,15 +79,15 @@ void StandAside::toggle_pause()
 {
     paused_ = !paused_;
     app_.FormMain().N12.set_checked(paused_);
-    app_.platform().write_file_atomic(kPauseFile, std::string(paused_ ? kPaused : kRunning) + "\r\n");
+    app_.platform().write_file_atomic(beside_program(kPauseFile), std::string(paused_ ? kPaused : kRunning) + "\r\n");
     tick();
 }
 
 void StandAside::open_list()
 {
     Platform& p = app_.platform();
-    if (!p.read_file(aside::kExclusionFile))
-        p.write_file_atomic(aside::kExclusionFile, kListExample);
+    if (!p.read_file(beside_program(aside::kExclusionFile)))
+        p.write_file_atomic(beside_program(aside::kExclusionFile), kListExample);
     p.open_program_file(aside::kExclusionFile);
 }
 
@@ -107,7 +113,7 @@ void StandAside::tick()
 
 void StandAside::reload_list_when_changed()
 {
-    std::string bytes = app_.platform().read_file(aside::kExclusionFile).value_or(std::string());
+    std::string bytes = app_.platform().read_file(beside_program(aside::kExclusionFile)).value_or(std::string());
     if (bytes == list_bytes_)
         return;
     list_bytes_ = std::move(bytes);

@@ -39,6 +39,7 @@ public:
     static constexpr int kPauseHotKeyId = 1;
 
 private:
+    std::string beside_program(std::string_view name) const;
     struct Seen {
         Hwnd window = 0;
         std::string match; // the listed name the window matched, empty for none
