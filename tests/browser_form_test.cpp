@@ -538,4 +538,40 @@ TEST_F(BrowserPages, EndButtonEndsTheProgram)
 }
 
 } // namespace
+
+// The navigation panel's titles "ystop help" and "ystop myworld" lay out the
+// form's spare views: one fills the screen below the top bar, the others get
+// no height; the navigation layout gives the form the whole screen's height.
+struct SpareLayoutCase {
+    const char* title;
+    const char* filled; // the spare view that fills the screen below the top bar
+    bool form_whole_height;
+};
+void PrintTo(const SpareLayoutCase& c, std::ostream* os) { *os << c.title; }
+
+class SpareLayout : public BrowserPages, public ::testing::WithParamInterface<SpareLayoutCase> {};
+
+TEST_P(SpareLayout, OneSpareViewFillsTheScreenBelowTheTopBar)
+{
+    const SpareLayoutCase& c = GetParam();
+    f().set_height(300);
+    app->vykForm3().set_caption(c.title);
+    f().Timer1.set_enabled(true);
+    desk.advance(40);
+    ASSERT_NE(app->vykForm3().caption(), c.title) << "the engine tick took the title";
+    const Rect below_bar = Rect::from_size(0, kTopBarHeight, 1024, 768 - kTopBarHeight);
+    for (ui::WebView* view : {&f().CppWebBrowser1, &f().CppWebBrowser2, &f().CppWebBrowser6}) {
+        if (view->name() == c.filled)
+            EXPECT_EQ(view->bounds(), below_bar) << view->name();
+        else
+            EXPECT_EQ(view->height(), 0) << view->name();
+    }
+    EXPECT_EQ(f().height(), c.form_whole_height ? 768 : 300);
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, SpareLayout,
+                         ::testing::Values(SpareLayoutCase{"ystop help", "CppWebBrowser2", false},
+                                           SpareLayoutCase{"ystop gowebhelp", "CppWebBrowser2", false},
+                                           SpareLayoutCase{"ystop myworld", "CppWebBrowser6", true}));
+
 } // namespace tv::test

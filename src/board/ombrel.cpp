@@ -90,7 +90,9 @@ Tombrel::Tombrel(Platform& platform, ui::CellObserver* observer)
       bottomStrip(*this, "bottomStrip"),
       CppWebBrowser1(*this, "CppWebBrowser1"),
       CppWebBrowser2(*this, "CppWebBrowser2"),
-      cweb(*this, "cweb")
+      cweb(*this, "cweb"),
+      CppWebBrowser6(*this, "CppWebBrowser6"),
+      Panel12(*this, "Panel12")
 {
     platform.set_ex_style(hwnd(), platform.ex_style(hwnd()) | kExToolWindow);
     LBox2.set_items(first_movement_samples());

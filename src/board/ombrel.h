@@ -148,6 +148,10 @@ public:
     ui::WebView CppWebBrowser1;
     ui::WebView CppWebBrowser2;
     ui::WebView cweb;
+    // The navigation layout's view (`SpeedButton65`), and the form's top bar
+    // that the help and navigation layouts put their view below.
+    ui::WebView CppWebBrowser6;
+    ui::Panel Panel12;
 };
 
 // The ten samples "0" to "9" both movement lists start with.

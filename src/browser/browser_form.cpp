@@ -8,6 +8,8 @@
 #include "browser/page_addresses.h"
 #include "core/cell.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace tv {
@@ -33,8 +35,9 @@ void BrowserForm::created()
         strip->show();
         strip->sync_bounds();
     }
-    for (ui::WebView* spare : {&f.CppWebBrowser1, &f.CppWebBrowser2, &f.cweb})
+    for (ui::WebView* spare : {&f.CppWebBrowser1, &f.CppWebBrowser2, &f.CppWebBrowser6, &f.cweb})
         spare->set_bounds(kParkedLeft, 0, 0, 0);
+    f.Panel12.set_bounds(0, 0, screen.width, kTopBarHeight);
     f.PageControl1.set_bounds(0, 0, screen.width, screen.height);
     if (f.ListBox10.count() > 0)
         f.Edit1.set_text(f.ListBox10.item(0));
@@ -201,6 +204,37 @@ void BrowserForm::lay_out_strips()
     f.bottomStrip.set_bounds(0, area.height() + kStripHeight, screen.width, screen.height - area.top() - area.height());
     f.topStrip.sync_bounds();
     f.bottomStrip.sync_bounds();
+}
+
+namespace {
+
+// The help and navigation layouts: one spare view fills the screen below the
+// top bar, the other two are given no height.
+void fill_below_top_bar(const Tombrel& f, Size screen, ui::WebView& shown, std::initializer_list<ui::WebView*> flattened)
+{
+    const int top = f.Panel12.top() + f.Panel12.height();
+    shown.set_bounds(0, top, screen.width, std::max(screen.height - top, 0));
+    shown.sync_bounds();
+    for (ui::WebView* view : flattened) {
+        view->set_height(0);
+        view->sync_bounds();
+    }
+}
+
+} // namespace
+
+void BrowserForm::help_layout()
+{
+    Tombrel& f = form();
+    fill_below_top_bar(f, app_.platform().screen_size(), f.CppWebBrowser2, {&f.CppWebBrowser1, &f.CppWebBrowser6});
+}
+
+// The navigation layout also gives the form the screen's whole height.
+void BrowserForm::navigation_layout()
+{
+    Tombrel& f = form();
+    f.set_height(app_.platform().screen_size().height);
+    fill_below_top_bar(f, app_.platform().screen_size(), f.CppWebBrowser6, {&f.CppWebBrowser1, &f.CppWebBrowser2});
 }
 
 void BrowserForm::layout_toggle()

@@ -25,6 +25,7 @@ namespace tv {
 class Tombrel;
 
 inline constexpr int kStripHeight = 10;
+inline constexpr int kTopBarHeight = 24; // `Panel12`, the form's top bar
 
 class BrowserForm : public PageEvents {
 public:
@@ -41,6 +42,8 @@ public:
     void new_unrequested_slot();    // `cmdnewslot`
     void page_switcher();           // `cmdpages`
     void layout_toggle();           // `SpeedButton6`
+    void help_layout();             // `SpeedButton68`
+    void navigation_layout();       // `SpeedButton65`
     void focus_page();              // `wfocus`
     void close_active_page();
     void housekeeping();            // `pagecheck`, from the mode engine's tick

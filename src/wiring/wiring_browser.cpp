@@ -16,6 +16,8 @@ void Wiring::bind_browser(Tombrel& f)
     f.pagecheck.on_click = [&b] { b.housekeeping(); };
     f.wfocus.on_click = [&b] { b.focus_page(); };
     f.SpeedButton6.on_click = [&b] { b.layout_toggle(); };
+    f.SpeedButton68.on_click = [&b] { b.help_layout(); };
+    f.SpeedButton65.on_click = [&b] { b.navigation_layout(); };
     f.SpeedButton2.on_release = [&b](MouseButton) { b.popups().toggle(); };
     f.SpeedButton2.on_hover = [&b] { b.popups().hover(); };
     f.on_pointer_moved = [&b](Point p) { b.pointer_moved(p); };
