@@ -217,7 +217,9 @@ INSTANTIATE_TEST_SUITE_P(
         OnTopCase{"MovedDownWithADialog", true, false, Corner::Free, true, true, at_top(1024, 180)},
         OnTopCase{"CoveredByATopmostWindow", false, false, Corner::TopmostWindow, false, false,
                   at_top(1024, 180)},
-        OnTopCase{"NoWidth", false, true, Corner::Free, false, false, at_top(1024, 180)},
+        // "no bar" holds until a size is chosen again: kept on top, with no width
+        OnTopCase{"NoWidth", false, true, Corner::Free, false, false, at_top(0, 180)},
+        OnTopCase{"NoWidthMovedDown", true, true, Corner::Free, false, false, at_top(0, 180)},
         OnTopCase{"NoWidthWhileADialogIsOpen", false, true, Corner::Free, true, false, at_top(0, 180)},
         OnTopCase{"NoWidthWhileTheNavigationPanelIsShown", false, true, Corner::Free, false, true,
                   at_top(0, 180)}),

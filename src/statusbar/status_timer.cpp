@@ -170,7 +170,8 @@ void StatusTimer::candidate_window()
 
 // Something else covers the top-left corner: the bar comes back on top at
 // (0, 0), unless it is there already while the navigation panel or a dialog
-// is up (they may cover it for a while).
+// is up (they may cover it for a while). A bar the user set to no width
+// ("nobar") keeps no width until a size command gives it the screen's again.
 void StatusTimer::keep_bar_on_top()
 {
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), app_.lifeform().hwnd()))
@@ -181,8 +182,9 @@ void StatusTimer::keep_bar_on_top()
     const bool at_origin = app_.lifeform().left() == 0 && app_.lifeform().top() == 0;
     if (at_origin && !(navigation_hidden && !dialog_open))
         return;
-    app_.lifeform().set_topmost(Topmost::Yes);
-    app_.lifeform().set_bounds(0, 0, platform_.screen_size().width, app_.lifeform().height());
+    Tlifeform& bar = app_.lifeform();
+    bar.set_topmost(Topmost::Yes);
+    bar.set_bounds(0, 0, bar.width() == 0 ? 0 : platform_.screen_size().width, bar.height());
 }
 
 } // namespace tv
