@@ -837,6 +837,19 @@ test_tray_menu() {
     expect_eq "settings form caption" "$(probe caption Tsetform)" "设置"
 }
 
+# "浏览器" (third from the end) shows the companion browser form over the screen,
+# with the room for the taskbar left below it (without an HTML engine it has no
+# pages, but the form is there).
+test_tray_browser() {
+    start_tarvesk
+    local width=${DESKTOP_SIZE%x*} height=${DESKTOP_SIZE#*x}
+    probe post TFormMain 32868 1006 517 || fail "cannot post the tray message"
+    probe waitvisible '#32768' 5 || fail "no pop-up menu after the tray icon's right button"
+    xdo key Up Up Up Return || fail "xdotool keys failed"
+    probe waitvisible Tombrel 5 || fail "the browser form did not show from the tray menu"
+    expect_eq "the browser form over the screen" "$(probe rect Tombrel)" "0 0 $width $((height - 32))"
+}
+
 # --- the escape menu's notes ----------------------------------------------------------
 
 # Opens the escape menu as the user does (a click away from pop-ups, Esc held).
@@ -962,7 +975,7 @@ TESTS+=(archiver_arguments)
 # shellcheck source=e2e/keyboard_pad.sh
 source "$(dirname "${BASH_SOURCE[0]}")/keyboard_pad.sh"
 TESTS+=(keyboard_pad keyboard_pad_keys)
-TESTS+=(shell_verbs tray_menu)
+TESTS+=(shell_verbs tray_menu tray_browser)
 TESTS+=(notes_restart notes_killed)
 TESTS+=(task_list_notepads)
 # shellcheck source=e2e/ime_picker.sh

@@ -5,6 +5,7 @@
 // the layout toggle, the address list's entries and the panel's buttons.
 #include "sim_app.h"
 
+#include "board/form_main.h"
 #include "board/ombrel.h"
 #include "board/places.h"
 #include "board/pyoil.h"
@@ -56,6 +57,7 @@ protected:
         f().Button1.click();
     }
     std::vector<std::string> captions() const { return f().PageControl1.items(); }
+    void hide_browser_form() { f().Button14.click(); }
     int active() const { return f().PageControl1.item_index(); }
     // A point on line `line` of a list of the form, in client coordinates.
     static Point on_line(const ui::ListBox& list, int line) { return {list.left() + 5, list.top() + line * 16 + 3}; }
@@ -573,5 +575,33 @@ INSTANTIATE_TEST_SUITE_P(Titles, SpareLayout,
                          ::testing::Values(SpareLayoutCase{"ystop help", "CppWebBrowser2", false},
                                            SpareLayoutCase{"ystop gowebhelp", "CppWebBrowser2", false},
                                            SpareLayoutCase{"ystop myworld", "CppWebBrowser6", true}));
+
+// The tray menu opens the browser form over the screen and its page switcher;
+// "设置..." stays the menu's last item.
+TEST_F(BrowserPages, TheTrayMenuOpensTheBrowserAndItsPageSwitcher)
+{
+    TFormMain& menu_form = app->FormMain();
+    const std::vector<ui::Check*>& items = menu_form.PopupMenu1.items();
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_EQ(items.back(), &menu_form.N11);
+    EXPECT_EQ(items[items.size() - 3], &menu_form.N14);
+    EXPECT_EQ(items[items.size() - 2], &menu_form.N15);
+
+    new_slot();
+    new_slot();
+    hide_browser_form();
+    ASSERT_FALSE(desk.is_visible(f().hwnd()) && f().left() >= 0);
+    menu_form.N14.click();
+    EXPECT_TRUE(desk.is_visible(f().hwnd()));
+    EXPECT_EQ(desk.window_rect(f().hwnd()), Rect::from_size(0, 0, 1024, 768 - 32));
+    EXPECT_FALSE(f().Panel3.visible() && f().Panel3.left() >= 0) << "the browser alone, no switcher";
+
+    hide_browser_form();
+    menu_form.N15.click();
+    EXPECT_TRUE(desk.is_visible(f().hwnd()));
+    EXPECT_TRUE(f().Panel3.visible());
+    EXPECT_EQ(f().Panel3.bounds(), Rect::from_size((1024 - 400) / 2, (768 - 540) / 2, 400, 540));
+    EXPECT_EQ(f().ListBox1.count(), 2u) << "the page list rebuilt";
+}
 
 } // namespace tv::test

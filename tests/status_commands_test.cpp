@@ -211,7 +211,8 @@ TEST_P(StatusOptionsMenu, PointingAtTheMarkPopsUpTheMenuAtTheCentre)
         captions.push_back(e.caption + (e.checked ? "*" : ""));
     EXPECT_EQ(captions, (std::vector<std::string>{"关闭", "帮助 ", "三速滚轮*", "工具栏设置", "大", "中", "小", "无",
                                                   "显示键盘控制中心*", "显示信息", "重启【Glidamo】",
-                                                  "重启【Typamo】", "暂停 (Ctrl+Alt+P)", "排除列表...", "设置..."}));
+                                                  "重启【Typamo】", "暂停 (Ctrl+Alt+P)", "排除列表...", "浏览器", "页面列表",
+                                                  "设置..."}));
     GetParam().check(*app, desk);
 
     desk.user_move({mark.left + 4, mark.top + 4});

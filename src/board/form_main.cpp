@@ -52,8 +52,9 @@ TFormMain::TFormMain(Platform& platform, ui::CellObserver* observer)
       Button8(*this, "Button8", "设置..."), N11(*this, "N11", ui::ControlKind::MenuItem, "设置..."),
       N12(*this, "N12", ui::ControlKind::MenuItem, "暂停 (Ctrl+Alt+P)"),
       N13(*this, "N13", ui::ControlKind::MenuItem, "排除列表..."),
+      N14(*this, "N14", ui::ControlKind::MenuItem, "浏览器"), N15(*this, "N15", ui::ControlKind::MenuItem, "页面列表"),
       Timer1(*this, "Timer1", 100, true),
-      PopupMenu1(*this, {&Shutdown1, &N1, &N3, &ff1, &N4, &N5, &N6, &N7, &N2, &N8, &N9, &N10, &N12, &N13, &N11})
+      PopupMenu1(*this, {&Shutdown1, &N1, &N3, &ff1, &N4, &N5, &N6, &N7, &N2, &N8, &N9, &N10, &N12, &N13, &N14, &N15, &N11})
 {
     Edit3.set_password(true);
     Edit4.set_password(true);

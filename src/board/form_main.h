@@ -93,6 +93,10 @@ public:
     // the tick), N13 opens the exclusion list "exclude.txt" in the user's editor.
     ui::Check N12; // "暂停 (Ctrl+Alt+P)"
     ui::Check N13; // "排除列表..."
+    // The companion browser form, from the tray menu: N14 shows it over the
+    // screen (`ombrel.cmdshowbrowser`), N15 opens its page switcher (`cmdpages`).
+    ui::Check N14; // "浏览器"
+    ui::Check N15; // "页面列表"
     ui::Timer Timer1;   // 100 ms: the status text mirror, the file panel's controls follow `outcmd`
     // The file panel's controls, shown and hidden with it.
     std::vector<ui::Control*> file_panel_controls() { return {&outpath, &Edit3, &Edit4, &Button6, &Button7, &Button9}; }

@@ -54,6 +54,7 @@ void Wiring::created(TFormMain& f)
     f.N7.on_click = [this] { options_menu_.show_key_pad(); };
     bind_options_form(f);
     bind_stand_aside_menu(f);
+    bind_browser_menu(f);
 }
 
 void Wiring::created(Tkxm& f)

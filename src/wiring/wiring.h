@@ -83,6 +83,7 @@ private:
     // the pause command and hot key, the tray items (wiring_stand_aside.cpp).
     void bind_stand_aside(Tpyoil&);
     void bind_stand_aside_menu(TFormMain&);
+    void bind_browser_menu(TFormMain&);
 
     App& app_;
     MainForm main_form_;

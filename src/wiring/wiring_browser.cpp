@@ -1,9 +1,21 @@
 #include "wiring/wiring.h"
 
+#include "board/form_main.h"
 #include "board/ombrel.h"
 #include "board/vykform3.h"
 
 namespace tv {
+
+// The tray menu's way to the browser form: the form itself is made when the
+// menu is, so the items click its commands when they are chosen.
+void Wiring::bind_browser_menu(TFormMain& f)
+{
+    f.N14.on_click = [this] { app_.ombrel().cmdshowbrowser.click(); };
+    f.N15.on_click = [this] {
+        app_.ombrel().cmdshowbrowser.click();
+        app_.ombrel().cmdpages.click();
+    };
+}
 
 void Wiring::bind_browser(Tombrel& f)
 {
