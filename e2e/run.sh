@@ -682,7 +682,9 @@ start_notepad() {
     probe waitvisible Notepad 20 || fail "notepad did not appear"
     local left top right bottom
     read -r left top right bottom <<<"$(probe rect Notepad)"
+    # Left of the options form that start-up completion shows from x 192.
     local x=$(((left + right) / 2)) y=$((bottom - 60))
+    [ "$x" -le $((left + 150)) ] || x=$((left + 150))
     [ "$y" -gt 300 ] || fail "notepad lies under the status bar: $left $top $right $bottom"
     NOTEPAD_AT="$x $y"
 }

@@ -270,9 +270,20 @@ int wait(const Args& a)
     return poll(_wtof(a[1].c_str()), [&] { return find(a[0]) != nullptr; }) ? kOk : kNotFound;
 }
 
+// Any top-level window of the class counts: a pop-up menu's class may also
+// name a hidden menu window of another program (the tray menu's, once used).
+bool some_window_visible(const std::wstring& cls)
+{
+    for (HWND h = FindWindowExW(nullptr, nullptr, cls.c_str(), nullptr); h;
+         h = FindWindowExW(nullptr, h, cls.c_str(), nullptr))
+        if (IsWindowVisible(h))
+            return true;
+    return IsWindowVisible(find(cls)) != FALSE;
+}
+
 int waitvisible(const Args& a)
 {
-    return poll(_wtof(a[1].c_str()), [&] { return IsWindowVisible(find(a[0])) != FALSE; }) ? kOk : kNotFound;
+    return poll(_wtof(a[1].c_str()), [&] { return some_window_visible(a[0]); }) ? kOk : kNotFound;
 }
 
 int waitcaption(const Args& a)

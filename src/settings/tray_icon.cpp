@@ -36,14 +36,13 @@ void TrayIconOwner::picture_chosen(TFormMain& form, bool first)
 
 void TrayIconOwner::toggle_picture(TFormMain& form) { picture_chosen(form, !form.RadioButton1.checked()); }
 
-// The form comes to the front so that the menu closes when the user clicks elsewhere.
+// The menu brings its form to the front itself, so that it closes when the
+// user clicks elsewhere, and gives the front back to the window that had it.
 void TrayIconOwner::message(TFormMain& form, std::uint32_t mouse_message)
 {
     if (mouse_message != kLeftButtonUp && mouse_message != kRightButtonUp)
         return;
-    Platform& p = app_.platform();
-    p.set_foreground(form.hwnd());
-    form.PopupMenu1.popup(p.cursor_pos());
+    form.PopupMenu1.popup(app_.platform().cursor_pos());
 }
 
 void TrayIconOwner::remove(TFormMain& form) { app_.platform().remove_tray_icon(form.hwnd(), TFormMain::kTrayIconId); }

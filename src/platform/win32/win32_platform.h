@@ -230,8 +230,13 @@ private:
     void register_service_class();
     HWND create_service_window(const wchar_t* class_name, const wchar_t* title, HWND parent);
 
+    // After a pop-up menu the window that was in front before it gets the
+    // foreground back, unless the chosen item brought another window forward.
+    void give_back_foreground(HWND menu_owner, HWND before);
+
     HINSTANCE instance_;
     UINT hook_token_message_;
+    UINT give_back_foreground_message_;
     std::set<std::wstring> form_classes_;
     std::map<HWND, std::unique_ptr<FormWindow>> forms_;
 

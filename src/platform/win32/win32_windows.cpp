@@ -144,7 +144,8 @@ BOOL CALLBACK collect_shown_child_of_class(HWND w, LPARAM search_address)
 // ---- the platform's own windows ----
 
 Win32Platform::Win32Platform()
-    : instance_(GetModuleHandleW(nullptr)), hook_token_message_(RegisterWindowMessageW(kHookTokenMessageName))
+    : instance_(GetModuleHandleW(nullptr)), hook_token_message_(RegisterWindowMessageW(kHookTokenMessageName)),
+      give_back_foreground_message_(RegisterWindowMessageW(L"Tarvesk.GiveBackForeground"))
 {
     register_service_class();
     application_window_ = create_service_window(L"TarveskApplication", L"", nullptr);
@@ -313,6 +314,10 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
 {
     if (message == hook_token_message_ && message != 0) {
         take_hook_token(w, wp, lp);
+        return 0;
+    }
+    if (message == give_back_foreground_message_ && message != 0) {
+        give_back_foreground(w, reinterpret_cast<HWND>(wp));
         return 0;
     }
     WindowEvents* events = form.events;
@@ -695,6 +700,15 @@ void Win32Platform::invalidate(Hwnd h)
         InvalidateRect(w, nullptr, TRUE);
 }
 
+// The menu took the foreground only to close on a click elsewhere: the
+// user's keys (and the keys the program sends for them) belong to the window
+// that was in front. Given back only while the menu's owner still has it.
+void Win32Platform::give_back_foreground(HWND menu_owner, HWND before)
+{
+    if (GetForegroundWindow() == menu_owner && IsWindow(before) && IsWindowVisible(before))
+        SetForegroundWindow(before);
+}
+
 std::optional<std::size_t> Win32Platform::popup_menu(Hwnd owner, const std::vector<MenuEntry>& items, Point at)
 {
     HWND w = live(owner);
@@ -709,12 +723,16 @@ std::optional<std::size_t> Win32Platform::popup_menu(Hwnd owner, const std::vect
         AppendMenuW(menu, MF_STRING | (items[i].checked ? MF_CHECKED : MF_UNCHECKED), i + 1,
                     widen(items[i].caption).c_str());
     // Without the foreground the menu would not close on a click elsewhere.
+    HWND before = GetForegroundWindow();
     SetForegroundWindow(w);
     ++modal_depth_;
     const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y,
                                        0, w, nullptr);
     --modal_depth_;
     PostMessageW(w, WM_NULL, 0, 0);
+    // Posted: it arrives after the chosen item's work, which may show a form.
+    if (before && before != w && give_back_foreground_message_)
+        PostMessageW(w, give_back_foreground_message_, reinterpret_cast<WPARAM>(before), 0);
     DestroyMenu(menu);
     if (chosen <= 0 || static_cast<std::size_t>(chosen) > items.size())
         return std::nullopt;
