@@ -6,6 +6,10 @@
 
 #include "platform/platform.h"
 
+namespace tv {
+class App;
+}
+
 namespace tv::elevation {
 
 // The status bar's notice in place of the action's echo.
@@ -19,5 +23,14 @@ inline bool input_blocked(const Platform& p, Hwnd window)
         return false;
     return p.process_elevation(p.window_process_id(window)) == Elevation::Elevated;
 }
+
+// Before keys or clicks go to the window in front: whether Windows would drop
+// them. If so the status bar shows the notice in place of the action's echo,
+// and the caller sends nothing.
+bool front_refuses_input(App& app);
+// A key-down and key-up of `vk` for the window in front, unless it refuses input.
+void press_for_front(App& app, int vk);
+// Before a click at the pointer: whether the window there would drop it (then the notice).
+bool pointed_window_refuses_input(App& app);
 
 } // namespace tv::elevation

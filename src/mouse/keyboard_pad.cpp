@@ -12,6 +12,7 @@
 #include "board/taskform.h"
 #include "board/vykform4.h"
 #include "core/classify.h"
+#include "core/elevation.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
 #include "mouse/key_history.h"
@@ -239,14 +240,18 @@ KeyboardPad::Mark KeyboardPad::act_on(int key)
         platform_.send_mouse(MouseInput::LeftDown);
         app_.vykForm4().set_caption(token::kEasyDragHeld);
         return Mark::Once;
-    case 'A': input::press(platform_, vk::kLeft); return Mark::Once;
-    case 'G': input::press(platform_, vk::kRight); return Mark::Once;
-    case 'W': input::press(platform_, vk::kUp); return Mark::Once;
-    case 'X': input::press(platform_, vk::kDown); return Mark::Once;
-    case vk::kSemicolon: input::press(platform_, vk::kEnter); return Mark::Once;
-    case vk::kSpace: input::click(platform_, MouseButton::Left); return Mark::Once;
+    case 'A': elevation::press_for_front(app_, vk::kLeft); return Mark::Once;
+    case 'G': elevation::press_for_front(app_, vk::kRight); return Mark::Once;
+    case 'W': elevation::press_for_front(app_, vk::kUp); return Mark::Once;
+    case 'X': elevation::press_for_front(app_, vk::kDown); return Mark::Once;
+    case vk::kSemicolon: elevation::press_for_front(app_, vk::kEnter); return Mark::Once;
+    case vk::kSpace:
+        if (!elevation::pointed_window_refuses_input(app_))
+            input::click(platform_, MouseButton::Left);
+        return Mark::Once;
     case 'M':
-        input::click(platform_, MouseButton::Right);
+        if (!elevation::pointed_window_refuses_input(app_))
+            input::click(platform_, MouseButton::Right);
         app_.kxm().set_height(0);
         return Mark::Task;
     case 'T': cycle_tasks(false); return Mark::Task;

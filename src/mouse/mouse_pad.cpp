@@ -10,6 +10,7 @@
 #include "board/vykform3.h"
 #include "core/cell.h"
 #include "core/classify.h"
+#include "core/elevation.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
 
@@ -158,13 +159,13 @@ void MousePad::press_slot_or_bar(const ui::Control& part, Point rel)
     bring_target_to_front();
     const Tm3d& pad = app_.m3d();
     if (&part == &pad.Panel19) {
-        input::press(platform_, rel.y > kPressHalf ? vk::kDown : vk::kUp);
+        elevation::press_for_front(app_, rel.y > kPressHalf ? vk::kDown : vk::kUp);
     } else if (&part == &pad.Panel24) {
-        input::press(platform_, rel.y > kPressHalf ? vk::kPageDown : vk::kPageUp);
+        elevation::press_for_front(app_, rel.y > kPressHalf ? vk::kPageDown : vk::kPageUp);
     } else if (sibling::in_front(platform_)) {
         sibling::send(app_, right_half(part, rel) ? "vyknext" : "vykprev");
     } else {
-        input::press(platform_, right_half(part, rel) ? vk::kRight : vk::kLeft);
+        elevation::press_for_front(app_, right_half(part, rel) ? vk::kRight : vk::kLeft);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "board/vykform3.h"
 #include "core/cell.h"
 #include "core/classify.h"
+#include "core/elevation.h"
 #include "core/synthetic_input.h"
 
 #include <algorithm>
@@ -65,9 +66,9 @@ void MousePad::right_release()
         return;
     bring_target_to_front();
     if (function_ == "pageup" || function_ == "pagedown")
-        input::press(platform_, vk::kPageUp);
+        elevation::press_for_front(app_, vk::kPageUp);
     else if (function_ == "up" || function_ == "down" || function_ == "left" || function_ == "right")
-        input::press(platform_, vk::kEnter);
+        elevation::press_for_front(app_, vk::kEnter);
     else if (function_ == "autoup")
         start_auto_scroll(true);
 }

@@ -10,6 +10,7 @@
 #include "board/vykform3.h"
 #include "core/cell.h"
 #include "core/classify.h"
+#include "core/elevation.h"
 #include "core/synthetic_input.h"
 #include "mouse/escape_menu.h"
 #include "platform/lines.h"
@@ -144,7 +145,7 @@ void QuickCommands::close_window(std::string_view name)
 void QuickCommands::open_start_menu()
 {
     app_.kxmm().hide();
-    input::press(platform_, vk::kLWin);
+    elevation::press_for_front(app_, vk::kLWin);
     const std::optional<Rect> bar = platform_.taskbar_rect();
     app_.lifeform().Label1.set_text(wheel::kAutoName);
     app_.lifeform().set_caption(wheel::token_of(wheel::Mode::Auto));
@@ -202,6 +203,8 @@ void QuickCommands::open_menu_bar()
     const Rect r = platform_.window_rect(w);
     platform_.set_cursor_pos({r.left, r.top});
     app_.lifeform().Panel26.set_text("hh");
+    if (elevation::front_refuses_input(app_))
+        return;
     input::press(platform_, vk::kAlt);
     input::press(platform_, vk::kDown);
 }

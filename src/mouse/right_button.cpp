@@ -14,6 +14,7 @@
 #include "board/vykform3.h"
 #include "core/cell.h"
 #include "core/classify.h"
+#include "core/elevation.h"
 #include "core/settings_list.h"
 #include "core/sibling_channel.h"
 #include "core/synthetic_input.h"
@@ -127,7 +128,7 @@ void RightButton::auto_wheel_release()
 {
     app_.lifeform().Label1.set_text(kAutoDone);
     if (!sibling::in_front(platform_))
-        input::press(platform_, vk::kEnter);
+        elevation::press_for_front(app_, vk::kEnter);
     else if (classify::in_list(top_class_, classify::kMenuClasses))
         top_class_ = kNoMenu;
     else
@@ -199,7 +200,7 @@ void RightButton::enter_on_menu()
     if (!menu)
         return;
     navigation.set_caption(kMenuEntered);
-    input::press(platform_, vk::kEnter);
+    elevation::press_for_front(app_, vk::kEnter);
 }
 
 } // namespace tv

@@ -118,11 +118,9 @@ void auto_wheel(App& app, const Notch& notch, std::string_view cls)
 bool stands_before_elevated_window(App& app, std::optional<wheel::Mode> mode)
 {
     const Platform& p = app.platform();
-    if (!elevation::input_blocked(p, p.foreground_window()))
-        return false;
     if (mode && *mode != wheel::Mode::Normal)
-        app.lifeform().status.set_text(elevation::kNotice);
-    return true;
+        return elevation::front_refuses_input(app);
+    return elevation::input_blocked(p, p.foreground_window());
 }
 
 } // namespace

@@ -233,6 +233,7 @@ private:
     // After a pop-up menu the window that was in front before it gets the
     // foreground back, unless the chosen item brought another window forward.
     void give_back_foreground(HWND menu_owner, HWND before);
+    bool take_registered_message(HWND w, UINT message, WPARAM wp, LPARAM lp);
 
     HINSTANCE instance_;
     UINT hook_token_message_;

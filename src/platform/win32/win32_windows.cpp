@@ -310,16 +310,27 @@ LRESULT CALLBACK Win32Platform::form_window_proc(HWND w, UINT message, WPARAM wp
     return form->platform->form_message(*form, w, message, wp, lp);
 }
 
+// The program's registered messages: a token from the input hook, and the
+// foreground given back after a pop-up menu.
+bool Win32Platform::take_registered_message(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == 0)
+        return false;
+    if (message == hook_token_message_) {
+        take_hook_token(w, wp, lp);
+        return true;
+    }
+    if (message == give_back_foreground_message_) {
+        give_back_foreground(w, reinterpret_cast<HWND>(wp));
+        return true;
+    }
+    return false;
+}
+
 LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
-    if (message == hook_token_message_ && message != 0) {
-        take_hook_token(w, wp, lp);
+    if (take_registered_message(w, message, wp, lp))
         return 0;
-    }
-    if (message == give_back_foreground_message_ && message != 0) {
-        give_back_foreground(w, reinterpret_cast<HWND>(wp));
-        return 0;
-    }
     WindowEvents* events = form.events;
     if (take_tray_message(w, message, lp, events) || take_hot_key(message, wp, events))
         return 0;
