@@ -990,6 +990,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/blind_selection.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/navigation.sh"
 # shellcheck source=e2e/edit_keyboard.sh
 source "$(dirname "${BASH_SOURCE[0]}")/edit_keyboard.sh"
+# shellcheck source=e2e/status_bar.sh
+source "$(dirname "${BASH_SOURCE[0]}")/status_bar.sh"
 TESTS+=(edit_keyboard edit_keyboard_leaving)
 # shellcheck source=e2e/browser.sh
 source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"

@@ -225,6 +225,47 @@ INSTANTIATE_TEST_SUITE_P(
                   at_top(0, 180)}),
     [](const ::testing::TestParamInfo<OnTopCase>& info) { return std::string(info.param.name); });
 
+// A window of another program that comes to the front over the bar, away
+// from its corner (a topmost one, or any window under Wine, which draws a new
+// window above the bar), puts the bar back on top; one of ours, or while a
+// dialog is open, does not.
+struct NewFrontCase {
+    const char* name;
+    bool other_program;
+    bool dialog;
+    bool bar_on_top_after;
+};
+
+void PrintTo(const NewFrontCase& c, std::ostream* os) { *os << c.name; }
+
+class StatusBarNewFront : public StatusForm, public ::testing::WithParamInterface<NewFrontCase> {};
+
+TEST_P(StatusBarNewFront, AWindowInFrontOverTheBarPutsItOnTopAgain)
+{
+    const NewFrontCase& c = GetParam();
+    start_program();
+    desk.user_move({400, 300});
+    desk.set_process(bar().hwnd(), 1);
+    if (c.dialog)
+        desk.add_window("#32770", "另存为", Rect::from_size(600, 400, 300, 200));
+    desk.advance(100);
+    const Hwnd front = desk.add_window("TopmostTool", "", Rect::from_size(200, 0, 300, 100), Visibility::Shown,
+                                       Topmost::Yes);
+    desk.set_process(front, c.other_program ? 2 : 1);
+    desk.set_foreground(front);
+    ASSERT_EQ(desk.window_from_point({1, 1}), bar().hwnd()) << "the corner stays the bar's";
+
+    desk.advance(100);
+
+    EXPECT_EQ(desk.window_from_point({250, 50}), c.bar_on_top_after ? bar().hwnd() : front);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WhoComesToTheFront, StatusBarNewFront,
+    ::testing::Values(NewFrontCase{"AnotherProgram", true, false, true}, NewFrontCase{"OneOfOurs", false, false, false},
+                      NewFrontCase{"WhileADialogIsOpen", true, true, false}),
+    [](const ::testing::TestParamInfo<NewFrontCase>& info) { return std::string(info.param.name); });
+
 TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)
 {
     const std::pair<const char*, bool> cases[] = {

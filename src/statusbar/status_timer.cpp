@@ -25,6 +25,11 @@ constexpr std::size_t kAddressMinBytes = 7;
 constexpr std::string_view kDialogClass = "#32770";
 constexpr std::string_view kPhoneticCandidateClass = "ImeCandPHON";
 
+bool overlap(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // A key state as GetAsyncKeyState reports it: the high bit makes a held key negative.
 std::string key_state(const Platform& p, int vk) { return p.key_down(vk) ? "-32768" : "0"; }
 
@@ -172,19 +177,45 @@ void StatusTimer::candidate_window()
 // (0, 0), unless it is there already while the navigation panel or a dialog
 // is up (they may cover it for a while). A bar the user set to no width
 // ("nobar") keeps no width until a size command gives it the screen's again.
+// A window of another program that comes to the front over the bar puts the
+// bar on top again even where the corner is still the bar's: a topmost
+// window elsewhere on the bar, and under Wine any new window, which is drawn
+// above the bar although the window list has the bar first.
 void StatusTimer::keep_bar_on_top()
 {
-    if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), app_.lifeform().hwnd()))
-        return;
-    const TvykForm3& navigation = app_.vykForm3();
-    const bool navigation_hidden = !navigation.visible() || !left_shows(navigation);
-    const bool dialog_open = platform_.find_window(kDialogClass) != 0;
-    const bool at_origin = app_.lifeform().left() == 0 && app_.lifeform().top() == 0;
-    if (at_origin && !(navigation_hidden && !dialog_open))
-        return;
     Tlifeform& bar = app_.lifeform();
+    const bool new_front = new_front_over_bar();
+    if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), bar.hwnd())) {
+        if (new_front && !others_may_cover_bar())
+            bar.set_topmost(Topmost::Yes);
+        return;
+    }
+    if (bar.left() == 0 && bar.top() == 0 && others_may_cover_bar())
+        return;
     bar.set_topmost(Topmost::Yes);
     bar.set_bounds(0, 0, bar.width() == 0 ? 0 : platform_.screen_size().width, bar.height());
+}
+
+// The navigation panel shown, or a dialog of any program open.
+bool StatusTimer::others_may_cover_bar() const
+{
+    const TvykForm3& navigation = app_.vykForm3();
+    const bool navigation_shown = navigation.visible() && left_shows(navigation);
+    return navigation_shown || platform_.find_window(kDialogClass) != 0;
+}
+
+// The window in front changed since the last tick to one of another program
+// that overlaps the bar.
+bool StatusTimer::new_front_over_bar()
+{
+    const Hwnd front = platform_.foreground_window();
+    if (front == last_front_)
+        return false;
+    last_front_ = front;
+    const Tlifeform& bar = app_.lifeform();
+    if (!front || bar.width() == 0 || platform_.window_process_id(front) == platform_.window_process_id(bar.hwnd()))
+        return false;
+    return overlap(platform_.window_rect(front), bar.bounds());
 }
 
 } // namespace tv
