@@ -15,6 +15,18 @@ namespace {
 
 // ---- the hint bar ----
 
+// Before the mouse first moves, the bar shows the hints of the mode it names
+// (the normal wheel), not empty boxes.
+TEST_F(StatusForm, TheFirstTickShowsTheNamedModesHintsWithoutAMovement)
+{
+    start_program();
+    desk.advance(100);
+    EXPECT_EQ(bar().Label1.text(), "正常滚轮");
+    EXPECT_EQ(bar().upmess.text(), "上滚＝");
+    EXPECT_EQ(bar().rightmess.text(), "Ctrl＝"); // quick right button off
+    EXPECT_NE(hint_bar_document().find("上滚＝  下滚＝"), std::string::npos) << hint_bar_document();
+}
+
 TEST_F(StatusForm, HintBarWaitsWhileTheLeftButtonIsHeldThenShowsEveryChange)
 {
     start_program();

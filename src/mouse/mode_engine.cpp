@@ -62,6 +62,7 @@ void ModeEngine::run_tick()
     app_.ombrel().right2.click(); // the right-button dispatch
     pad_keys_restart_engines();
     cursor_ = platform_.cursor_pos();
+    first_hints();
     per_tick_duties();
     left_button_returns_to_normal();
     if (keyboard_holds_mode())
@@ -74,6 +75,17 @@ void ModeEngine::run_tick()
     }
     sample_pointer(samples);
     finish_tick();
+}
+
+// The hint labels and lines are written when a movement selects a mode; until
+// the first one the bar shows those of the mode it names (the normal wheel at
+// start), not empty boxes.
+void ModeEngine::first_hints()
+{
+    if (hints_written_)
+        return;
+    hints_written_ = true;
+    write_hints(wheel::mode_named(app_.lifeform().Label1.text()).value_or(wheel::Mode::Normal));
 }
 
 ModeEngine::Samples ModeEngine::read_samples() const

@@ -83,6 +83,7 @@ private:
     void write_hint_lines(std::string_view wheel_line, std::string_view button_line);
     void mark_super_right_click();
     void show_marks(Marks);
+    void first_hints();
 
     App& app_;
     Platform& platform_;
@@ -90,6 +91,7 @@ private:
     bool taskbar_found_ = false;    // this tick's screen scan for the taskbar toolbar
     std::array<int, 4> menu_elsewhere_counts_{}; // one per mode
     const int scroll_arrow_height_; // SM_CYVSCROLL, read once at start-up
+    bool hints_written_ = false;    // the first tick shows the hints of the named mode
 };
 
 } // namespace tv

@@ -14,6 +14,7 @@
 #include "core/synthetic_input.h"
 #include "statusbar/drag_results.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tv {
@@ -23,6 +24,7 @@ constexpr std::size_t kHistoryLimit = 100, kHistoryKept = 10;
 constexpr int kNeighbourhoodDistance = 30;
 constexpr std::size_t kAddressMinBytes = 7;
 constexpr std::string_view kDialogClass = "#32770";
+constexpr int kRaiseTicks = 3; // the bar is put on top again for 300 ms after a new window came to the front
 constexpr std::string_view kPhoneticCandidateClass = "ImeCandPHON";
 
 bool overlap(const Rect& a, const Rect& b)
@@ -180,14 +182,17 @@ void StatusTimer::candidate_window()
 // A window of another program that comes to the front over the bar puts the
 // bar on top again even where the corner is still the bar's: a topmost
 // window elsewhere on the bar, and under Wine any new window, which is drawn
-// above the bar although the window list has the bar first.
+// above the bar although the window list has the bar first (for a few ticks,
+// as the new window may be drawn a little after it is shown).
 void StatusTimer::keep_bar_on_top()
 {
     Tlifeform& bar = app_.lifeform();
-    const bool new_front = new_front_over_bar();
+    if (new_front_over_bar())
+        raise_ticks_left_ = kRaiseTicks;
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), bar.hwnd())) {
-        if (new_front && !others_may_cover_bar())
+        if (raise_ticks_left_ > 0 && !others_may_cover_bar())
             bar.set_topmost(Topmost::Yes);
+        raise_ticks_left_ = std::max(raise_ticks_left_ - 1, 0);
         return;
     }
     if (bar.left() == 0 && bar.top() == 0 && others_may_cover_bar())
@@ -205,11 +210,11 @@ bool StatusTimer::others_may_cover_bar() const
 }
 
 // The window in front changed since the last tick to one of another program
-// that overlaps the bar.
+// that overlaps the bar; one not shown yet is looked at again when it shows.
 bool StatusTimer::new_front_over_bar()
 {
     const Hwnd front = platform_.foreground_window();
-    if (front == last_front_)
+    if (front == last_front_ || (front && !platform_.is_visible(front)))
         return false;
     last_front_ = front;
     const Tlifeform& bar = app_.lifeform();

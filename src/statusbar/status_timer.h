@@ -39,6 +39,7 @@ private:
     bool windows_release_answered_ = false;
     // The window in front at the last tick: a new one is checked once.
     Hwnd last_front_ = 0;
+    int raise_ticks_left_ = 0;
 };
 
 } // namespace tv
