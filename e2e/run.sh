@@ -992,6 +992,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/navigation.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/edit_keyboard.sh"
 # shellcheck source=e2e/status_bar.sh
 source "$(dirname "${BASH_SOURCE[0]}")/status_bar.sh"
+# shellcheck source=e2e/screenshots.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screenshots.sh"
 TESTS+=(edit_keyboard edit_keyboard_leaving)
 # shellcheck source=e2e/browser.sh
 source "$(dirname "${BASH_SOURCE[0]}")/browser.sh"
