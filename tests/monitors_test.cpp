@@ -182,6 +182,8 @@ TEST_F(TwoMonitors, ScaledPadHitTestsItsPartsWhereTheyAreDrawn)
     const Rect drawn_bar{bar.left * 3 / 2, bar.top * 3 / 2, bar.right * 3 / 2, bar.bottom * 3 / 2};
     EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [&](const PaintItem& i) { return i.rect == drawn_bar; }))
         << "the page bar is drawn at one and a half times its layout";
+    EXPECT_TRUE(std::all_of(drawn.begin(), drawn.end(), [](const PaintItem& i) { return i.font_height == 21; }))
+        << "and its text at one and a half times its height";
     const Point middle{pad.left() + (drawn_bar.left + drawn_bar.right) / 2, pad.top() + (drawn_bar.top + drawn_bar.bottom) / 2};
     const Point unscaled_middle{pad.left() + (bar.left + bar.right) / 2, pad.top() + (bar.top + bar.bottom) / 2};
     desk.user_move(middle);

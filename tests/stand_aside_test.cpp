@@ -133,6 +133,23 @@ TEST_F(StandAsideApp, PauseItemStopsEverythingAndTheSameItemResumes)
     EXPECT_EQ(keys_sent(), press(vk::kUp)) << "the token flows again and the mode acts";
 }
 
+// Moves made while paused select no mode after the resume, neither the last
+// one before the pause nor the jump across it.
+TEST_F(StandAsideApp, MovesWhilePausedSelectNothingAfterTheResume)
+{
+    begin();
+    pause_item();
+    let_check_run();
+    move_by(-40, 0); // would select the task wheel
+    desk.user_move({300, 600});
+    desk.advance(200);
+    pause_item();
+    desk.advance(400);
+    EXPECT_EQ(mode_cell(), "自动滚轮");
+    select_by(30, 0);
+    EXPECT_EQ(mode_cell(), "正常滚轮") << "a move after the resume selects again";
+}
+
 TEST_F(StandAsideApp, HotKeyPausesAndResumesWhileTheHookStandsAside)
 {
     begin();

@@ -56,8 +56,10 @@ void ModeEngine::tick()
 
 void ModeEngine::run_tick()
 {
-    if (stands_aside_everywhere(app_))
+    if (stands_aside_everywhere(app_)) {
+        forget_movement();
         return;
+    }
     Samples samples = read_samples();
     app_.ombrel().right2.click(); // the right-button dispatch
     pad_keys_restart_engines();
@@ -221,6 +223,20 @@ void ModeEngine::sample_pointer(const Samples& s)
         browser.LBox2.set_items({s.x0, s.x1});
         browser.LBox3.set_items({s.y0, s.y1});
     }
+}
+
+// While the program stands aside the pointer's moves select nothing, and
+// none may do so afterwards: both newest samples are where the pointer is.
+void ModeEngine::forget_movement()
+{
+    Tombrel& browser = app_.ombrel();
+    const Point p = platform_.cursor_pos();
+    const std::string x = text_of(p.x), y = text_of(p.y);
+    if (browser.LBox2.count() == 2 && browser.LBox2.item(0) == x && browser.LBox2.item(1) == x &&
+        browser.LBox3.item(0) == y && browser.LBox3.item(1) == y)
+        return;
+    browser.LBox2.set_items({x, x});
+    browser.LBox3.set_items({y, y});
 }
 
 void ModeEngine::finish_tick()

@@ -84,6 +84,7 @@ private:
     void mark_super_right_click();
     void show_marks(Marks);
     void first_hints();
+    void forget_movement();
 
     App& app_;
     Platform& platform_;

@@ -81,6 +81,7 @@ struct PaintItem {
     // 16 x 16, with the text after it; 0 for none.
     std::uintptr_t icon = 0;
     bool strike_out = false; // the text struck through (a switch that is off)
+    int font_height = 14;    // pixels: the form's text scales with its DPI as its layout does
 };
 
 // Events a window of the program receives from its backend. Points are in

@@ -221,9 +221,11 @@ std::vector<PaintItem> Form::paint_items() const
             add_list_view_rows(*view, items);
     }
     if (dpi_ != 96)
-        for (PaintItem& item : items)
+        for (PaintItem& item : items) {
             item.rect = Rect{item.rect.left * dpi_ / 96, item.rect.top * dpi_ / 96, item.rect.right * dpi_ / 96,
                              item.rect.bottom * dpi_ / 96};
+            item.font_height = item.font_height * dpi_ / 96;
+        }
     return items;
 }
 

@@ -219,7 +219,7 @@ private:
     bool take_hot_key(UINT message, WPARAM id, WindowEvents*);
     void paint(HWND, WindowEvents*);
     const std::wstring& chinese_font_face(HDC);
-    HFONT create_text_font(HDC, bool strike_out);
+    HFONT create_text_font(HDC, bool strike_out, int height);
     void fire_timer(UINT_PTR id);
     LRESULT answer_diagnostics_request(WPARAM requester, const COPYDATASTRUCT*);
     // A crash between writing a temporary and putting it in place leaves the

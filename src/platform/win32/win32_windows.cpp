@@ -414,9 +414,9 @@ const std::wstring& Win32Platform::chinese_font_face(HDC dc)
 
 // A font that has the Chinese characters: asked for by character set, so the
 // font mapper picks what the system has.
-HFONT Win32Platform::create_text_font(HDC dc, bool strike_out)
+HFONT Win32Platform::create_text_font(HDC dc, bool strike_out, int height)
 {
-    return CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, strike_out ? TRUE : FALSE, GB2312_CHARSET,
+    return CreateFontW(-std::clamp(height, 6, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, strike_out ? TRUE : FALSE, GB2312_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        chinese_font_face(dc).c_str());
 }
@@ -431,7 +431,9 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         return;
     const std::vector<PaintItem> items = events ? events->paint_items() : std::vector<PaintItem>{};
     SetBkMode(dc, TRANSPARENT);
-    HFONT font = create_text_font(dc, false);
+    // One form's items share its DPI and so the height of its text.
+    const int font_height = items.empty() ? PaintItem{}.font_height : items.front().font_height;
+    HFONT font = create_text_font(dc, false, font_height);
     HFONT struck_font = nullptr; // made when a struck-out text is first drawn
     HGDIOBJ old_font = font ? SelectObject(dc, font) : nullptr;
     for (const PaintItem& item : items) {
@@ -447,7 +449,7 @@ void Win32Platform::paint(HWND w, WindowEvents* events)
         if (item.text.empty())
             continue;
         if (item.strike_out && !struck_font)
-            struck_font = create_text_font(dc, true);
+            struck_font = create_text_font(dc, true, font_height);
         if (font)
             SelectObject(dc, item.strike_out && struck_font ? struck_font : font);
         SetTextColor(dc, item.font_color);
