@@ -228,11 +228,12 @@ INSTANTIATE_TEST_SUITE_P(
 // A window of another program that comes to the front over the bar, away
 // from its corner (a topmost one, or any window under Wine, which draws a new
 // window above the bar), puts the bar back on top; one of ours, or while a
-// dialog is open, does not.
+// dialog is open, or while a full-screen program runs, does not.
 struct NewFrontCase {
     const char* name;
     bool other_program;
     bool dialog;
+    bool full_screen;
     bool bar_on_top_after;
 };
 
@@ -248,7 +249,9 @@ TEST_P(StatusBarNewFront, AWindowInFrontOverTheBarPutsItOnTopAgain)
     desk.set_process(bar().hwnd(), 1);
     if (c.dialog)
         desk.add_window("#32770", "另存为", Rect::from_size(600, 400, 300, 200));
-    desk.advance(100);
+    if (c.full_screen)
+        desk.set_user_notification_state(UserNotificationState::RunningD3dFullScreen);
+    desk.advance(300);
     const Hwnd front = desk.add_window("TopmostTool", "", Rect::from_size(200, 0, 300, 100), Visibility::Shown,
                                        Topmost::Yes);
     desk.set_process(front, c.other_program ? 2 : 1);
@@ -262,8 +265,10 @@ TEST_P(StatusBarNewFront, AWindowInFrontOverTheBarPutsItOnTopAgain)
 
 INSTANTIATE_TEST_SUITE_P(
     WhoComesToTheFront, StatusBarNewFront,
-    ::testing::Values(NewFrontCase{"AnotherProgram", true, false, true}, NewFrontCase{"OneOfOurs", false, false, false},
-                      NewFrontCase{"WhileADialogIsOpen", true, true, false}),
+    ::testing::Values(NewFrontCase{"AnotherProgram", true, false, false, true},
+                      NewFrontCase{"OneOfOurs", false, false, false, false},
+                      NewFrontCase{"WhileADialogIsOpen", true, true, false, false},
+                      NewFrontCase{"WhileAFullScreenProgramRuns", true, false, true, false}),
     [](const ::testing::TestParamInfo<NewFrontCase>& info) { return std::string(info.param.name); });
 
 TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)

@@ -8,6 +8,8 @@
 #include "board/tick_cost.h"
 #include "ui/form.h"
 
+#include <string_view>
+
 namespace tv {
 
 class Tpyoil : public ui::Form {
@@ -82,6 +84,7 @@ public:
     // "exclude " + the listed name matched. "pause" and "full screen" stop
     // every timer that sends input (the main loop, the mode engine, the pads).
     ui::Panel asidewhy;
+    static constexpr std::string_view kAsideFullScreen = "full screen";
     ui::Button pausett;  // command: pause, or resume when paused (the tray item and the hot key click it)
 };
 

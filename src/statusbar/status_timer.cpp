@@ -5,6 +5,7 @@
 #include "board/lifeform.h"
 #include "board/m3d.h"
 #include "board/places.h"
+#include "board/pyoil.h"
 #include "board/vykform3.h"
 #include "board/vykform4.h"
 #include "core/cell.h"
@@ -187,6 +188,8 @@ void StatusTimer::candidate_window()
 void StatusTimer::keep_bar_on_top()
 {
     Tlifeform& bar = app_.lifeform();
+    if (app_.pyoil().asidewhy.text() == Tpyoil::kAsideFullScreen)
+        return; // a full-screen program keeps the screen
     if (new_front_over_bar())
         raise_ticks_left_ = kRaiseTicks;
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), bar.hwnd())) {
