@@ -30,7 +30,10 @@ test_bar_over_notepad() {
         changed=$(bar_changed_pixels)
         [ "$changed" -lt 1000 ] && return
     done
-    fail "notepad covers the bar: $changed of 21600 pixels changed (in front: $(probe foreground))"
+    probe dump "$(winpath "$TEST_DIR/dump.txt")"
+    fail "notepad covers the bar: $changed of 21600 pixels changed (in front: $(probe foreground);" \
+        "bar $(probe rect Tlifeform) topmost $(probe topmost Tlifeform);" \
+        "$(dump_line "$TEST_DIR/dump.txt" pyoil asidewhy); $(dump_line "$TEST_DIR/dump.txt" lifeform Timer1))"
 }
 TESTS+=(bar_over_notepad)
 

@@ -25,7 +25,7 @@ constexpr std::size_t kHistoryLimit = 100, kHistoryKept = 10;
 constexpr int kNeighbourhoodDistance = 30;
 constexpr std::size_t kAddressMinBytes = 7;
 constexpr std::string_view kDialogClass = "#32770";
-constexpr int kRaiseTicks = 3; // the bar is put on top again for 300 ms after a new window came to the front
+constexpr int kRaiseTicks = 20; // the bar is put on top again for 2 s after a new window came to the front
 constexpr std::string_view kPhoneticCandidateClass = "ImeCandPHON";
 
 bool overlap(const Rect& a, const Rect& b)
@@ -183,8 +183,9 @@ void StatusTimer::candidate_window()
 // A window of another program that comes to the front over the bar puts the
 // bar on top again even where the corner is still the bar's: a topmost
 // window elsewhere on the bar, and under Wine any new window, which is drawn
-// above the bar although the window list has the bar first (for a few ticks,
-// as the new window may be drawn a little after it is shown).
+// above the bar although the window list has the bar first (for two seconds,
+// as Wine may draw the new window a while after it is shown; never over a
+// menu that is open).
 void StatusTimer::keep_bar_on_top()
 {
     Tlifeform& bar = app_.lifeform();
@@ -193,7 +194,7 @@ void StatusTimer::keep_bar_on_top()
     if (new_front_over_bar())
         raise_ticks_left_ = kRaiseTicks;
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), bar.hwnd())) {
-        if (raise_ticks_left_ > 0 && !others_may_cover_bar())
+        if (raise_ticks_left_ > 0 && !others_may_cover_bar() && !classify::menu_on_top(platform_))
             bar.set_topmost(Topmost::Yes);
         raise_ticks_left_ = std::max(raise_ticks_left_ - 1, 0);
         return;
