@@ -124,12 +124,12 @@ test_keyboard_pad_keys() {
     caps_lock_twice
     probe waitvisible Tkxm 3 || fail "the pad did not open (Tkxm: $(probe rect Tkxm))"
     pad_beside "$x" "$y"
-    xdo keydown j sleep 0.2 keyup j || fail "xdotool J failed" # at most 20 ticks: 22 to the edge
+    xdo keydown j sleep 0.12 keyup j || fail "xdotool J failed" # some 12 ticks of 10 ms: 22 to the edge
     sleep 0.2
     local px py
     eval "$(xdo getmouselocation --shell | sed -n 's/^X=/px=/p; s/^Y=/py=/p')"
     local moved=$((x - px))
-    [ "$moved" -ge 16 ] || fail "J held 0.2 s moved the pointer $moved px ($(key_history))"
+    [ "$moved" -ge 16 ] || fail "J held 0.12 s moved the pointer $moved px ($(key_history))"
     notepad_text_settles ab "J held with the pad open"
     expect_eq "notepad still in front" "$(probe foreground)" Notepad
     pad_beside 500 700 # over the target

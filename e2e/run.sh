@@ -684,7 +684,7 @@ start_notepad() {
     read -r left top right bottom <<<"$(probe rect Notepad)"
     # Left of the options form that start-up completion shows from x 192.
     local x=$(((left + right) / 2)) y=$((bottom - 60))
-    [ "$x" -le $((left + 150)) ] || x=$((left + 150))
+    [ "$x" -le $((left + 180)) ] || x=$((left + 180))
     [ "$y" -gt 300 ] || fail "notepad lies under the status bar: $left $top $right $bottom"
     NOTEPAD_AT="$x $y"
 }
