@@ -33,6 +33,7 @@ test_bar_over_notepad() {
     probe dump "$(winpath "$TEST_DIR/dump.txt")"
     fail "notepad covers the bar: $changed of 21600 pixels changed (in front: $(probe foreground);" \
         "bar $(probe rect Tlifeform) topmost $(probe topmost Tlifeform);" \
+        "a dialog: $(probe rect '#32770') shown $(probe visible '#32770');" \
         "$(dump_line "$TEST_DIR/dump.txt" pyoil asidewhy); $(dump_line "$TEST_DIR/dump.txt" lifeform Timer1))"
 }
 TESTS+=(bar_over_notepad)

@@ -229,10 +229,12 @@ INSTANTIATE_TEST_SUITE_P(
 // from its corner (a topmost one, or any window under Wine, which draws a new
 // window above the bar), puts the bar back on top; one of ours, or while a
 // dialog is open, or while a full-screen program runs, does not.
+enum class Dialog { None, Shown, Hidden };
+
 struct NewFrontCase {
     const char* name;
     bool other_program;
-    bool dialog;
+    Dialog dialog;
     bool full_screen;
     bool bar_on_top_after;
 };
@@ -247,8 +249,9 @@ TEST_P(StatusBarNewFront, AWindowInFrontOverTheBarPutsItOnTopAgain)
     start_program();
     desk.user_move({400, 300});
     desk.set_process(bar().hwnd(), 1);
-    if (c.dialog)
-        desk.add_window("#32770", "另存为", Rect::from_size(600, 400, 300, 200));
+    if (c.dialog != Dialog::None)
+        desk.add_window("#32770", "另存为", Rect::from_size(600, 400, 300, 200),
+                        c.dialog == Dialog::Shown ? Visibility::Shown : Visibility::Hidden);
     if (c.full_screen)
         desk.set_user_notification_state(UserNotificationState::RunningD3dFullScreen);
     desk.advance(300);
@@ -265,10 +268,11 @@ TEST_P(StatusBarNewFront, AWindowInFrontOverTheBarPutsItOnTopAgain)
 
 INSTANTIATE_TEST_SUITE_P(
     WhoComesToTheFront, StatusBarNewFront,
-    ::testing::Values(NewFrontCase{"AnotherProgram", true, false, false, true},
-                      NewFrontCase{"OneOfOurs", false, false, false, false},
-                      NewFrontCase{"WhileADialogIsOpen", true, true, false, false},
-                      NewFrontCase{"WhileAFullScreenProgramRuns", true, false, true, false}),
+    ::testing::Values(NewFrontCase{"AnotherProgram", true, Dialog::None, false, true},
+                      NewFrontCase{"OneOfOurs", false, Dialog::None, false, false},
+                      NewFrontCase{"WhileADialogIsOpen", true, Dialog::Shown, false, false},
+                      NewFrontCase{"AHiddenDialogCoversNothing", true, Dialog::Hidden, false, true},
+                      NewFrontCase{"WhileAFullScreenProgramRuns", true, Dialog::None, true, false}),
     [](const ::testing::TestParamInfo<NewFrontCase>& info) { return std::string(info.param.name); });
 
 TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)

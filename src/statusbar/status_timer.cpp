@@ -205,12 +205,14 @@ void StatusTimer::keep_bar_on_top()
     bar.set_bounds(0, 0, bar.width() == 0 ? 0 : platform_.screen_size().width, bar.height());
 }
 
-// The navigation panel shown, or a dialog of any program open.
+// The navigation panel shown, or a dialog of any program shown (a hidden one,
+// kept by a program for later, covers nothing).
 bool StatusTimer::others_may_cover_bar() const
 {
     const TvykForm3& navigation = app_.vykForm3();
     const bool navigation_shown = navigation.visible() && left_shows(navigation);
-    return navigation_shown || platform_.find_window(kDialogClass) != 0;
+    const Hwnd dialog = platform_.find_window(kDialogClass);
+    return navigation_shown || (dialog != 0 && platform_.is_visible(dialog));
 }
 
 // The window in front changed since the last tick to one of another program
