@@ -680,8 +680,13 @@ start_notepad() {
     bounded 120 wine notepad >/dev/null 2>&1 &
     BACKGROUND_PIDS+=("$!")
     probe waitvisible Notepad 20 || fail "notepad did not appear"
-    local left top right bottom
-    read -r left top right bottom <<<"$(probe rect Notepad)"
+    local left="" top right bottom _
+    # Read again while it gives nothing (the probe itself may start late).
+    for _ in $(seq 10); do
+        read -r left top right bottom <<<"$(probe rect Notepad)"
+        [ -n "$bottom" ] && break
+        sleep 0.2
+    done
     # Left of the options form that start-up completion shows from x 192.
     local x=$(((left + right) / 2)) y=$((bottom - 60))
     [ "$x" -le $((left + 180)) ] || x=$((left + 180))
