@@ -3,6 +3,7 @@
 // the sibling browser, the caption histories, and keeping the bar on top.
 #include "status_form.h"
 
+#include "board/taskform.h"
 #include "board/regform.h"
 #include "board/vykform3.h"
 #include "board/inputmode.h"
@@ -274,6 +275,30 @@ INSTANTIATE_TEST_SUITE_P(
                       NewFrontCase{"AHiddenDialogCoversNothing", true, Dialog::Hidden, false, true},
                       NewFrontCase{"WhileAFullScreenProgramRuns", true, Dialog::None, true, false}),
     [](const ::testing::TestParamInfo<NewFrontCase>& info) { return std::string(info.param.name); });
+
+// One of our forms that comes to the front soon after another program's
+// window is not covered by the bar put on top for that window.
+TEST_F(StatusForm, OurFormInFrontSoonAfterAnotherProgramStaysAboveTheBar)
+{
+    start_program();
+    desk.user_move({400, 300});
+    desk.set_process(bar().hwnd(), 1);
+    desk.advance(100);
+    const Hwnd other = desk.add_window("Notepad", "", Rect::from_size(0, 0, 600, 400));
+    desk.set_process(other, 2);
+    desk.set_foreground(other);
+    desk.advance(100);
+    Ttaskform& tasks = app->taskform();
+    desk.set_process(tasks.hwnd(), 1);
+    tasks.set_bounds(300, 100, 255, 480);
+    tasks.show();
+    tasks.set_topmost(Topmost::Yes);
+    desk.set_foreground(tasks.hwnd());
+
+    desk.advance(500);
+
+    EXPECT_EQ(desk.window_from_point({400, 150}), tasks.hwnd());
+}
 
 TEST(WebAddress, OnlyHttpAndHttpsPagesGoToTheShell)
 {

@@ -191,8 +191,7 @@ void StatusTimer::keep_bar_on_top()
     Tlifeform& bar = app_.lifeform();
     if (app_.pyoil().asidewhy.text() == Tpyoil::kAsideFullScreen)
         return; // a full-screen program keeps the screen
-    if (new_front_over_bar())
-        raise_ticks_left_ = kRaiseTicks;
+    follow_front();
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), bar.hwnd())) {
         if (raise_ticks_left_ > 0 && !others_may_cover_bar() && !classify::menu_on_top(platform_))
             bar.set_topmost(Topmost::Yes);
@@ -215,14 +214,21 @@ bool StatusTimer::others_may_cover_bar() const
     return navigation_shown || (dialog != 0 && platform_.is_visible(dialog));
 }
 
-// The window in front changed since the last tick to one of another program
-// that overlaps the bar; one not shown yet is looked at again when it shows.
-bool StatusTimer::new_front_over_bar()
+// A new window in front starts the ticks that put the bar on top again when
+// it belongs to another program and overlaps the bar, and ends them otherwise
+// (one of our forms that comes to the front is never covered by the bar); one
+// not shown yet is looked at again when it shows.
+void StatusTimer::follow_front()
 {
     const Hwnd front = platform_.foreground_window();
     if (front == last_front_ || (front && !platform_.is_visible(front)))
-        return false;
+        return;
     last_front_ = front;
+    raise_ticks_left_ = other_program_over_bar(front) ? kRaiseTicks : 0;
+}
+
+bool StatusTimer::other_program_over_bar(Hwnd front) const
+{
     const Tlifeform& bar = app_.lifeform();
     if (!front || bar.width() == 0 || platform_.window_process_id(front) == platform_.window_process_id(bar.hwnd()))
         return false;

@@ -30,7 +30,8 @@ private:
     void candidate_window();
     void keep_bar_on_top();
     bool others_may_cover_bar() const;
-    bool new_front_over_bar();
+    void follow_front();
+    bool other_program_over_bar(Hwnd front) const;
 
     App& app_;
     Platform& platform_;
