@@ -15,7 +15,6 @@
 #include "core/synthetic_input.h"
 #include "statusbar/drag_results.h"
 
-#include <algorithm>
 #include <string>
 
 namespace tv {
@@ -25,7 +24,6 @@ constexpr std::size_t kHistoryLimit = 100, kHistoryKept = 10;
 constexpr int kNeighbourhoodDistance = 30;
 constexpr std::size_t kAddressMinBytes = 7;
 constexpr std::string_view kDialogClass = "#32770";
-constexpr int kRaiseTicks = 20; // the bar is put on top again for 2 s after a new window came to the front
 constexpr std::string_view kPhoneticCandidateClass = "ImeCandPHON";
 
 bool overlap(const Rect& a, const Rect& b)
@@ -180,28 +178,35 @@ void StatusTimer::candidate_window()
 // (0, 0), unless it is there already while the navigation panel or a dialog
 // is up (they may cover it for a while). A bar the user set to no width
 // ("nobar") keeps no width until a size command gives it the screen's again.
-// A window of another program that comes to the front over the bar puts the
-// bar on top again even where the corner is still the bar's: a topmost
-// window elsewhere on the bar, and under Wine any new window, which is drawn
-// above the bar although the window list has the bar first (for two seconds,
-// as Wine may draw the new window a while after it is shown; never over a
-// menu that is open).
+// While a window of another program in front overlaps the bar, the bar is
+// put on top again at every tick even where the corner is still the bar's: a
+// topmost window elsewhere on the bar, and under Wine any such window, which
+// Wine draws above the bar (notepad, wordpad) although its window list has the
+// bar first. Never over a menu that is open.
 void StatusTimer::keep_bar_on_top()
 {
     Tlifeform& bar = app_.lifeform();
     if (app_.pyoil().asidewhy.text() == Tpyoil::kAsideFullScreen)
         return; // a full-screen program keeps the screen
-    follow_front();
     if (classify::lies_within(platform_, platform_.window_from_point({1, 1}), bar.hwnd())) {
-        if (raise_ticks_left_ > 0 && !others_may_cover_bar() && !classify::menu_on_top(platform_))
-            bar.set_topmost(Topmost::Yes);
-        raise_ticks_left_ = std::max(raise_ticks_left_ - 1, 0);
+        if (other_program_over_bar(platform_.foreground_window()) && !others_may_cover_bar() &&
+            !classify::menu_on_top(platform_))
+            restack_bar_on_top(bar);
         return;
     }
     if (bar.left() == 0 && bar.top() == 0 && others_may_cover_bar())
         return;
     bar.set_topmost(Topmost::Yes);
     bar.set_bounds(0, 0, bar.width() == 0 ? 0 : platform_.screen_size().width, bar.height());
+}
+
+// Off the topmost band and back on: Wine restacks what it draws only when the
+// window order changes, and the bar is first in its list already. Elsewhere
+// the bar simply ends on top of the topmost windows.
+void StatusTimer::restack_bar_on_top(Tlifeform& bar)
+{
+    bar.set_topmost(Topmost::No);
+    bar.set_topmost(Topmost::Yes);
 }
 
 // The navigation panel shown, or a dialog of any program shown (a hidden one,
@@ -214,23 +219,12 @@ bool StatusTimer::others_may_cover_bar() const
     return navigation_shown || (dialog != 0 && platform_.is_visible(dialog));
 }
 
-// A new window in front starts the ticks that put the bar on top again when
-// it belongs to another program and overlaps the bar, and ends them otherwise
-// (one of our forms that comes to the front is never covered by the bar); one
-// not shown yet is looked at again when it shows.
-void StatusTimer::follow_front()
-{
-    const Hwnd front = platform_.foreground_window();
-    if (front == last_front_ || (front && !platform_.is_visible(front)))
-        return;
-    last_front_ = front;
-    raise_ticks_left_ = other_program_over_bar(front) ? kRaiseTicks : 0;
-}
-
+// A shown window of another program that overlaps the bar.
 bool StatusTimer::other_program_over_bar(Hwnd front) const
 {
     const Tlifeform& bar = app_.lifeform();
-    if (!front || bar.width() == 0 || platform_.window_process_id(front) == platform_.window_process_id(bar.hwnd()))
+    if (!front || bar.width() == 0 || !platform_.is_visible(front) ||
+        platform_.window_process_id(front) == platform_.window_process_id(bar.hwnd()))
         return false;
     return overlap(platform_.window_rect(front), bar.bounds());
 }

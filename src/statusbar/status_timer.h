@@ -30,17 +30,14 @@ private:
     void candidate_window();
     void keep_bar_on_top();
     bool others_may_cover_bar() const;
-    void follow_front();
     bool other_program_over_bar(Hwnd front) const;
+    static void restack_bar_on_top(Tlifeform& bar);
 
     App& app_;
     Platform& platform_;
     int menu_close_flag_ = 0;
     // The released Windows key has already been answered with one Esc.
     bool windows_release_answered_ = false;
-    // The window in front at the last tick: a new one is checked once.
-    Hwnd last_front_ = 0;
-    int raise_ticks_left_ = 0;
 };
 
 } // namespace tv
