@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/app.h"
+#include "platform/tick_snapshot.h"
 
 #include <memory>
 #include <string>
@@ -29,6 +30,9 @@ public:
     App& app() const { return *app_; }
 
 private:
+    // Every read the program makes goes through the snapshot: a timer's tick
+    // asks the window system each question once.
+    std::unique_ptr<TickSnapshot> snapshot_;
     std::unique_ptr<App> app_;
     std::unique_ptr<Wiring> wiring_;
 };

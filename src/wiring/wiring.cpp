@@ -97,7 +97,8 @@ bool Wiring::application_message(MouseButton button, ButtonAction action)
 }
 
 Program::Program(Platform& platform, std::vector<std::string> args, ui::CellObserver* observer)
-    : app_(std::make_unique<App>(platform, std::move(args), observer)), wiring_(std::make_unique<Wiring>(*app_))
+    : snapshot_(std::make_unique<TickSnapshot>(platform)),
+      app_(std::make_unique<App>(*snapshot_, std::move(args), observer)), wiring_(std::make_unique<Wiring>(*app_))
 {
 }
 
