@@ -47,6 +47,7 @@ main() {
     done
     report "$dump" main_loop "main loop" 50
     report "$dump" mode_engine "mode engine" 40
+    grep "^reads " "$dump" || true
 }
 
 main "$@"

@@ -164,9 +164,17 @@ bool near_popup(const App& app, Point cursor)
     return contains_any(popup_neighbourhood_text(app, cursor), kPopupNeighbourhoodClasses);
 }
 
-bool all_own_forms_found(const Platform& p)
+bool all_own_forms_found(const App& app)
 {
-    return std::ranges::all_of(kOwnFormClasses, [&p](std::string_view cls) { return p.find_window(cls) != 0; });
+    const Platform& p = app.platform();
+    const std::vector<ui::Form*> forms = app.forms();
+    const auto own_form_there = [&](std::string_view cls) {
+        return std::ranges::any_of(forms, [&](const ui::Form* f) {
+            return f->class_name() == cls && f->hwnd() && p.window_exists(f->hwnd());
+        });
+    };
+    return std::ranges::all_of(kOwnFormClasses,
+                               [&](std::string_view cls) { return own_form_there(cls) || p.find_window(cls) != 0; });
 }
 
 bool lies_within(const Platform& p, Hwnd window, Hwnd outer)

@@ -195,7 +195,9 @@ bool is_own_form(const App&, Hwnd);
 
 // ---- by class ----
 
-bool all_own_forms_found(const Platform&);
+// Whether a window of each of the program's main classes exists, as FindWindow
+// tells; the program's own form of a class answers without asking the system.
+bool all_own_forms_found(const App&);
 Hwnd script_error_box(const Platform&);
 
 } // namespace tv::classify

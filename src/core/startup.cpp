@@ -49,7 +49,7 @@ std::string apply_release_title(App& app, std::string_view suffix)
 
 bool StartupCompletion::run()
 {
-    if (!classify::all_own_forms_found(app_.platform()))
+    if (!classify::all_own_forms_found(app_))
         return false;
     if (app_.taskform().visible()) {
         // A task manager opened first takes the place of the options form: the

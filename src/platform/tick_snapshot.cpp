@@ -41,6 +41,7 @@ std::string TickSnapshot::reads_line() const
     for (std::size_t i = 0; i < kReadNames.size(); ++i)
         line += std::string(" ") + kReadNames[i] + "=" + std::to_string(counts_[i].asked) + "/" +
                 std::to_string(counts_[i].answered);
+    line += " changes=" + std::to_string(changes_in_ticks_);
     return line;
 }
 
@@ -55,7 +56,7 @@ Hwnd TickSnapshot::create_window(const WindowSpec& spec, WindowEvents* events)
 }
 void TickSnapshot::destroy_window(Hwnd h)
 {
-    return change([&] { return real_.destroy_window(h); });
+    return change_window(h, [&] { return real_.destroy_window(h); });
 }
 bool TickSnapshot::window_exists(Hwnd h) const
 {
@@ -86,7 +87,7 @@ std::string TickSnapshot::title(Hwnd h) const
 
 void TickSnapshot::set_title(Hwnd h, std::string_view text)
 {
-    return change([&] { return real_.set_title(h, text); });
+    return change_window(h, [&] { return real_.set_title(h, text); });
 }
 Rect TickSnapshot::window_rect(Hwnd h) const
 {
@@ -95,7 +96,7 @@ Rect TickSnapshot::window_rect(Hwnd h) const
 
 void TickSnapshot::set_window_rect(Hwnd h, const Rect& rect)
 {
-    return change([&] { return real_.set_window_rect(h, rect); });
+    return change_window(h, [&] { return real_.set_window_rect(h, rect); });
 }
 bool TickSnapshot::is_visible(Hwnd h) const
 {
@@ -104,7 +105,7 @@ bool TickSnapshot::is_visible(Hwnd h) const
 
 void TickSnapshot::show_window(Hwnd h, Visibility visibility)
 {
-    return change([&] { return real_.show_window(h, visibility); });
+    return change_window(h, [&] { return real_.show_window(h, visibility); });
 }
 bool TickSnapshot::is_iconic(Hwnd h) const
 {
@@ -113,11 +114,11 @@ bool TickSnapshot::is_iconic(Hwnd h) const
 
 void TickSnapshot::restore_window(Hwnd h)
 {
-    return change([&] { return real_.restore_window(h); });
+    return change_window(h, [&] { return real_.restore_window(h); });
 }
 void TickSnapshot::set_topmost(Hwnd h, Topmost topmost)
 {
-    return change([&] { return real_.set_topmost(h, topmost); });
+    return change_window(h, [&] { return real_.set_topmost(h, topmost); });
 }
 Hwnd TickSnapshot::parent(Hwnd h) const
 {
@@ -158,15 +159,15 @@ Hwnd TickSnapshot::foreground_window() const
 
 void TickSnapshot::set_foreground(Hwnd h)
 {
-    return change([&] { return real_.set_foreground(h); });
+    return change_window(h, [&] { return real_.set_foreground(h); });
 }
 void TickSnapshot::post_close(Hwnd h)
 {
-    return change([&] { return real_.post_close(h); });
+    return change_window(h, [&] { return real_.post_close(h); });
 }
 void TickSnapshot::post_wheel(Hwnd h, int delta, Point at)
 {
-    return change([&] { return real_.post_wheel(h, delta, at); });
+    return change_window(h, [&] { return real_.post_wheel(h, delta, at); });
 }
 std::uint32_t TickSnapshot::ex_style(Hwnd h) const
 {
@@ -175,11 +176,11 @@ std::uint32_t TickSnapshot::ex_style(Hwnd h) const
 
 void TickSnapshot::set_ex_style(Hwnd h, std::uint32_t value)
 {
-    return change([&] { return real_.set_ex_style(h, value); });
+    return change_window(h, [&] { return real_.set_ex_style(h, value); });
 }
 void TickSnapshot::set_window_region(Hwnd h, const WindowRegion& region)
 {
-    return change([&] { return real_.set_window_region(h, region); });
+    return change_window(h, [&] { return real_.set_window_region(h, region); });
 }
 void TickSnapshot::invalidate(Hwnd h) { return real_.invalidate(h); }
 void TickSnapshot::set_application_ex_style(std::uint32_t value)

@@ -37,8 +37,9 @@ public:
     TickSnapshot& operator=(const TickSnapshot&) = delete;
 
     // The reads the snapshot may answer, each asked and answered from the
-    // snapshot so far: "reads class_name=120/80 title=..."; the diagnostics
-    // dump ends with this line.
+    // snapshot so far, then how many changes made a tick's snapshot forget:
+    // "reads class_name=120/80 title=... changes=9"; the diagnostics dump
+    // ends with this line.
     std::string reads_line() const;
 
     Hwnd create_window(const WindowSpec&, WindowEvents*) override;
@@ -240,8 +241,16 @@ private:
     // Runs something that may change what the reads answer.
     template <class Act> auto change(Act&& act)
     {
+        if (snapshotting())
+            ++changes_in_ticks_;
         const Scope without_snapshot(*this, false);
         return act();
+    }
+
+    // An action on a window: on no window at all it does nothing, and nothing is forgotten.
+    template <class Act> auto change_window(Hwnd h, Act&& act)
+    {
+        return h ? change(std::forward<Act>(act)) : act();
     }
 
     template <class Key, class Value, class Ask>
@@ -267,6 +276,7 @@ private:
     Platform& real_;
     mutable std::vector<bool> scopes_;
     mutable Memos memos_;
+    std::uint64_t changes_in_ticks_ = 0;
     mutable std::array<ReadCount, static_cast<std::size_t>(Read::count)> counts_{};
 };
 

@@ -13,13 +13,20 @@ Form::~Form() { platform_.destroy_window(hwnd_); }
 
 std::string Form::caption() const { return platform_.title(hwnd_); }
 
-void Form::set_caption(std::string_view text) { platform_.set_title(hwnd_, text); }
+// A caption or a place written again unchanged is not sent to the system again.
+void Form::set_caption(std::string_view text)
+{
+    if (platform_.title(hwnd_) != text)
+        platform_.set_title(hwnd_, text);
+}
 
 Rect Form::bounds() const { return platform_.window_rect(hwnd_); }
 
 void Form::set_bounds(int left, int top, int width, int height)
 {
-    platform_.set_window_rect(hwnd_, Rect::from_size(left, top, width, height));
+    const Rect wanted = Rect::from_size(left, top, width, height);
+    if (bounds() != wanted)
+        platform_.set_window_rect(hwnd_, wanted);
 }
 
 void Form::set_left(int left)
