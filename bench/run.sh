@@ -41,7 +41,7 @@ sim_rows() {
     fi
     # One run per group: the CSV reporter stops at a benchmark whose counters
     # differ from the first one's.
-    csv=$(for group in ScreenScan MainLoopTick ModeEngine; do
+    csv=$(for group in ScreenScan MainLoopTick ModeEngine MousePadTick KeyboardPadTick CompositionWindowSearch; do
         "$bench" --benchmark_filter="$group" --benchmark_format=csv 2>/dev/null
     done | awk -F, '/^"/ { gsub(/"/, "", $1); print $1, $3, $5 }')
     local name us unit limit

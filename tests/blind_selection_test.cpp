@@ -4,6 +4,7 @@
 // bound, learning a composition class, the screen search over the real screen,
 // the end of a composition, and what the input hook reads (the state mirror
 // and the "close"/"open" cell).
+#include "random_desktop.h"
 #include "sim_app.h"
 
 #include "board/imemess.h"
@@ -470,6 +471,54 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"EmptyPieceMatchesNothing", {1024, 768}, {Rect::from_size(300, 400, 200, 30)}, "", true, -1, 0,
                    false},
         SearchCase{"Nothing", {1024, 768}, {}, "MSPY", true, -1, 0, false}));
+
+// The search probes only inside shown windows whose class holds the piece; on
+// random desktops it finds, records and reports what probing every grid point,
+// column by column, finds.
+struct ProbedSearch {
+    Hwnd found = 0;
+    std::vector<std::string> recorded;
+    bool last_probe_hit = false;
+};
+
+ProbedSearch probe_every_point(const Platform& p, std::string_view piece)
+{
+    ProbedSearch result;
+    const Size screen = p.screen_size();
+    for (int x = 0; x < screen.width; x += kSearchStepX) {
+        result.last_probe_hit = false;
+        for (int y = 0; y < screen.height; y += kSearchStepY) {
+            const std::string cls = p.class_name(p.window_from_point({x, y}));
+            if (!piece.empty() && !cls.empty() && cls.find(piece) != std::string::npos) {
+                result.found = p.window_from_point({x, y});
+                result.recorded.push_back(cls);
+                result.last_probe_hit = true;
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+class SearchOnRandomDesktops : public BlindSelectionApp, public ::testing::WithParamInterface<unsigned> {};
+
+TEST_P(SearchOnRandomDesktops, FindsWhatProbingEveryPointFinds)
+{
+    const std::array<Size, 3> screens{Size{1024, 768}, Size{1920, 1080}, Size{800, 600}};
+    desk.set_screen_size(screens[GetParam() % screens.size()]);
+    RandomDesktop(GetParam()).build(desk);
+    app->pyoil().Panel1.set_text("p1");
+    for (const char* piece : {"Toolbar", "32x", "Notepad", "Tray", "NoSuchClass"}) {
+        SCOPED_TRACE(piece);
+        const ProbedSearch expected = probe_every_point(desk, piece);
+        app->pyoil().ListBox5.clear();
+        EXPECT_EQ(search_composition_window(*app, piece, true), expected.found);
+        EXPECT_EQ(app->pyoil().ListBox5.items(), expected.recorded);
+        EXPECT_EQ(app->pyoil().Panel3.text(), expected.last_probe_hit ? "ff p1" : "---- ");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SearchOnRandomDesktops, ::testing::Range(1u, 41u));
 
 // A class picked by hand asks for a search, served on the next letter.
 TEST_F(BlindSelectionApp, SearchRequestServedOnALetter)

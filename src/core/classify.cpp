@@ -92,20 +92,27 @@ bool screen_has_class_by_probes(const Platform& p, std::string_view name)
     return false;
 }
 
+ShownPlaces::ShownPlaces(const Platform& p, const std::function<bool(std::string_view)>& wanted)
+{
+    for (Hwnd h : p.shown_windows_of_class(wanted))
+        places_.push_back(p.window_rect(h));
+}
+
+bool ShownPlaces::may_answer(Point at) const
+{
+    return std::ranges::any_of(places_, [at](const Rect& r) { return r.contains(at); });
+}
+
 // The window under a point is a shown window and the point lies in its
 // rectangle: only the grid points inside a shown window of the class can
 // answer yes, and those are probed as the full scan probes them.
 bool screen_has_class(const Platform& p, std::string_view name)
 {
-    std::vector<Rect> places;
     const auto same_class = [name](std::string_view cls) { return cls.substr(0, kClassBytes) == name; };
-    for (Hwnd h : p.shown_windows_of_class(same_class))
-        places.push_back(p.window_rect(h));
-    if (places.empty())
+    const ShownPlaces places(p, same_class);
+    if (places.none())
         return false;
-    const auto candidate = [&places](Point at) {
-        return std::ranges::any_of(places, [at](const Rect& r) { return r.contains(at); });
-    };
+    const auto candidate = [&places](Point at) { return places.may_answer(at); };
     const Size screen = p.screen_size();
     for (int x = 0; x < screen.width; x += kScanStepX)
         for (int y = 0; y < screen.height; y += kScanStepY)

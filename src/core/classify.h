@@ -17,9 +17,11 @@
 #include "platform/platform.h"
 
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tv {
 class App;
@@ -132,6 +134,21 @@ std::string top_class(const Platform&);
 // top it is what the diagnostics show instead.
 Hwnd window_below_top(const Platform&);
 std::string class_below_top(const Platform&);
+
+// Where the window under a point can be one whose class satisfies `wanted`:
+// the window under a point is a shown window (it and every window it lies in
+// visible) and the point lies in its rectangle. A grid search probes only the
+// points that lie in one of these places and finds what probing every point
+// finds.
+class ShownPlaces {
+public:
+    ShownPlaces(const Platform&, const std::function<bool(std::string_view)>& wanted);
+    bool none() const { return places_.empty(); }
+    bool may_answer(Point) const;
+
+private:
+    std::vector<Rect> places_;
+};
 
 // The grid scan of the whole screen: some grid point's class is `name`.
 // It probes only the points that lie in a shown window of that class.
