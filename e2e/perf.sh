@@ -30,3 +30,16 @@ test_screen_scan() {
     screen_scan_agrees "the target closed" 0
 }
 TESTS+=(screen_scan)
+
+# The page-end probe reads a column of the screen at once; on Wine's real
+# desktop every pixel of it is what GetPixel reads one by one: 60 rows from the
+# top of the screen, across the status bar's lower edge, near the right edge.
+test_screen_column() {
+    local dump="$TEST_DIR/dump.txt" line
+    start_tarvesk
+    probe dump "$(winpath "$dump")" || fail "no diagnostics dump"
+    line=$(grep '^screen_column ' "$dump") || fail "no screen_column line in the dump"
+    echo "$line"
+    [ "$line" = "screen_column rows=60 agreeing=60 read=60" ] || fail "\"$line\": the column and the pixels differ"
+}
+TESTS+=(screen_column)

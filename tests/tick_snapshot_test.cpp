@@ -97,6 +97,30 @@ TEST_F(TickSnapshotTest, TheProgramsOwnChangesAreSeenAtOnce)
     EXPECT_EQ(cursor.back(), (Point{7, 8}));
 }
 
+// A new title is seen at once, by the window's title and by FindWindow; the
+// rest of the snapshot stays, so another program's change is still not seen.
+TEST_F(TickSnapshotTest, ANewTitleForgetsOnlyTitles)
+{
+    const Hwnd own = sim.add_window("TOwnForm", "old", Rect{0, 0, 10, 10});
+    std::vector<std::string> titles;
+    Hwnd found_old = 1, found_new = 0;
+    Rect rect;
+    in_a_tick([&] {
+        (void)snapshot.window_rect(notepad);
+        (void)snapshot.find_window("TOwnForm", std::string_view("old"));
+        sim.set_window_rect(notepad, Rect{0, 0, 50, 50}); // another program, meanwhile
+        snapshot.set_title(own, "new");
+        titles.push_back(snapshot.title(own));
+        found_old = snapshot.find_window("TOwnForm", std::string_view("old"));
+        found_new = snapshot.find_window("TOwnForm", std::string_view("new"));
+        rect = snapshot.window_rect(notepad);
+    });
+    EXPECT_EQ(titles, (std::vector<std::string>{"new"}));
+    EXPECT_EQ(found_old, Hwnd{0});
+    EXPECT_EQ(found_new, own);
+    EXPECT_EQ(rect, (Rect{100, 100, 500, 400}));
+}
+
 // Input the program sends may make the system call back into the program (a
 // window handler, a modal loop): those reads are made afresh, and the tick
 // reads afresh after the change.

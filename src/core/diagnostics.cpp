@@ -57,6 +57,28 @@ void dump_control(std::ostringstream& out, const ui::Control& c)
 
 } // namespace
 
+// A column of the screen read at once beside the same pixels read one by one,
+// for checking on a real desktop that the two agree: from the top of the
+// screen down across the status bar's lower edge, near the right edge.
+namespace {
+
+std::string screen_column_line(const Platform& p)
+{
+    constexpr int kRows = 60, kInsetRight = 12;
+    const Point top{p.screen_size().width - kInsetRight, 0};
+    const std::vector<std::optional<std::uint32_t>> column = p.screen_column(top, kRows);
+    int agreeing = 0, read = 0;
+    for (int i = 0; i < kRows; ++i) {
+        const std::optional<std::uint32_t> pixel = p.screen_pixel({top.x, top.y + i});
+        agreeing += static_cast<std::size_t>(i) < column.size() && column[static_cast<std::size_t>(i)] == pixel;
+        read += pixel.has_value();
+    }
+    return "screen_column rows=" + std::to_string(kRows) + " agreeing=" + std::to_string(agreeing) +
+           " read=" + std::to_string(read);
+}
+
+} // namespace
+
 std::string App::diagnostics_dump() const
 {
     std::ostringstream out;
@@ -81,6 +103,7 @@ std::string App::diagnostics_dump() const
     const std::uint64_t probed = platform_.precise_us();
     out << "screen_scan class=" << classify::kTaskbarToolbarClass << " found=" << found << " by_probes=" << by_probes
         << " found_us=" << scanned - start << " by_probes_us=" << probed - scanned << '\n';
+    out << screen_column_line(platform_) << '\n';
     return out.str();
 }
 

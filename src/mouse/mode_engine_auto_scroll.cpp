@@ -62,9 +62,7 @@ void ModeEngine::probe_page_end()
 {
     const int x = platform_.screen_size().width - kProbeInsetRight;
     const int y = page_end_row();
-    std::array<std::optional<std::uint32_t>, kProbeRows> pixels;
-    for (int i = 0; i < kProbeRows; ++i)
-        pixels[static_cast<std::size_t>(i)] = platform_.screen_pixel({x, y + i});
+    const std::vector<std::optional<std::uint32_t>> pixels = platform_.screen_column({x, y}, kProbeRows);
     bool at_end = pixels[0].has_value();
     for (const std::optional<std::uint32_t>& pixel : pixels)
         at_end = at_end && pixel == pixels[0];

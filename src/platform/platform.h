@@ -298,6 +298,15 @@ public:
     // GetPixel of the screen: the colour at a screen point, 0x00BBGGRR; nullopt
     // when the point cannot be read (off the screen).
     virtual std::optional<std::uint32_t> screen_pixel(Point) const = 0;
+    // `count` pixels down from `top`, each as screen_pixel reads it, in one
+    // read of the screen where the backend can.
+    virtual std::vector<std::optional<std::uint32_t>> screen_column(Point top, int count) const
+    {
+        std::vector<std::optional<std::uint32_t>> pixels;
+        for (int i = 0; i < count; ++i)
+            pixels.push_back(screen_pixel({top.x, top.y + i}));
+        return pixels;
+    }
     // GetSystemMetrics(SM_CYVSCROLL): the height of a vertical scroll bar's arrow button.
     virtual int scroll_arrow_height() const = 0;
 

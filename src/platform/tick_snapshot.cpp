@@ -8,29 +8,12 @@ namespace tv
 namespace
 {
 
-constexpr std::array<const char*, 23> kReadNames = {"window_exists",
-                                                    "find_window",
-                                                    "window_from_point",
-                                                    "class_name",
-                                                    "title",
-                                                    "window_rect",
-                                                    "is_visible",
-                                                    "is_iconic",
-                                                    "parent",
-                                                    "is_child",
-                                                    "top_window",
-                                                    "next_window",
-                                                    "top_level_windows",
-                                                    "foreground_window",
-                                                    "ex_style",
-                                                    "cursor_pos",
-                                                    "screen_size",
-                                                    "window_process_id",
-                                                    "process_image_path",
-                                                    "is_enabled",
-                                                    "default_ime_window",
-                                                    "window_keyboard_layout",
-                                                    "capture"};
+constexpr std::array<const char*, 25> kReadNames = {
+    "window_exists", "find_window", "window_from_point", "class_name", "title", "window_rect",
+    "is_visible", "is_iconic", "parent", "is_child", "top_window", "next_window",
+    "top_level_windows", "foreground_window", "ex_style", "cursor_pos", "screen_size",
+    "window_process_id", "process_image_path", "is_enabled", "default_ime_window",
+    "window_keyboard_layout", "capture", "key_down", "keyboard_state"};
 
 } // namespace
 
@@ -85,9 +68,19 @@ std::string TickSnapshot::title(Hwnd h) const
     return remember(memos_.title, Read::title, h, [&] { return real_.title(h); });
 }
 
+// A new title changes only what the titles answer: the window's own and the
+// windows FindWindow finds by title. The program retitles its own forms many
+// times a tick (they hold its cells), and the rest of the snapshot stays.
 void TickSnapshot::set_title(Hwnd h, std::string_view text)
 {
-    return change_window(h, [&] { return real_.set_title(h, text); });
+    if (snapshotting())
+        ++changes_in_ticks_;
+    {
+        const Scope without_snapshot(*this, false, false);
+        real_.set_title(h, text);
+    }
+    memos_.title.erase(h);
+    memos_.find_window.clear();
 }
 Rect TickSnapshot::window_rect(Hwnd h) const
 {
@@ -200,8 +193,14 @@ void TickSnapshot::set_cursor_pos(Point at)
 {
     return change([&] { return real_.set_cursor_pos(at); });
 }
-bool TickSnapshot::key_down(int vk) const { return real_.key_down(vk); }
-std::array<std::uint8_t, 256> TickSnapshot::keyboard_state() const { return real_.keyboard_state(); }
+bool TickSnapshot::key_down(int vk) const
+{
+    return remember(memos_.key_down, Read::key_down, vk, [&] { return real_.key_down(vk); });
+}
+std::array<std::uint8_t, 256> TickSnapshot::keyboard_state() const
+{
+    return remember(memos_.keyboard_state, Read::keyboard_state, Nothing{}, [&] { return real_.keyboard_state(); });
+}
 void TickSnapshot::send_key(int vk, KeyAction action)
 {
     return change([&] { return real_.send_key(vk, action); });
@@ -220,6 +219,10 @@ Size TickSnapshot::screen_size() const
 }
 
 std::optional<std::uint32_t> TickSnapshot::screen_pixel(Point at) const { return real_.screen_pixel(at); }
+std::vector<std::optional<std::uint32_t>> TickSnapshot::screen_column(Point top, int count) const
+{
+    return real_.screen_column(top, count);
+}
 int TickSnapshot::scroll_arrow_height() const { return real_.scroll_arrow_height(); }
 std::uint64_t TickSnapshot::now_ms() const { return real_.now_ms(); }
 std::uint64_t TickSnapshot::precise_us() const { return real_.precise_us(); }

@@ -9,10 +9,11 @@
 // is answered from the first one. Nothing is kept from one tick to the next:
 // windows move between ticks.
 //
-// Whatever the program does to the system (create, move, show or retitle a
-// window, send input, sleep, open a menu, call the hook library) makes the
-// snapshot forget everything, and the change itself runs without one: a modal
-// loop inside it, or a window handler the change calls back, reads afresh.
+// Whatever the program does to the system (create, move or show a window, send
+// input, sleep, open a menu, call the hook library) makes the snapshot forget
+// everything; a new title only what the titles answer. The change itself runs
+// without a snapshot: a modal loop inside it, or a window handler the change
+// calls back, reads afresh.
 // Outside a timer's handler every read goes straight through.
 #pragma once
 
@@ -82,6 +83,7 @@ public:
     void move_cursor_by(int dx, int dy) override;
     Size screen_size() const override;
     std::optional<std::uint32_t> screen_pixel(Point) const override;
+    std::vector<std::optional<std::uint32_t>> screen_column(Point top, int count) const override;
     int scroll_arrow_height() const override;
     std::uint64_t now_ms() const override;
     std::uint64_t precise_us() const override;
@@ -156,30 +158,10 @@ public:
 private:
     // The reads answered from the snapshot, in the order of reads_line.
     enum class Read {
-        window_exists,
-        find_window,
-        window_from_point,
-        class_name,
-        title,
-        window_rect,
-        is_visible,
-        is_iconic,
-        parent,
-        is_child,
-        top_window,
-        next_window,
-        top_level_windows,
-        foreground_window,
-        ex_style,
-        cursor_pos,
-        screen_size,
-        window_process_id,
-        process_image_path,
-        is_enabled,
-        default_ime_window,
-        window_keyboard_layout,
-        capture,
-        count
+        window_exists, find_window, window_from_point, class_name, title, window_rect, is_visible, is_iconic,
+        parent, is_child, top_window, next_window, top_level_windows, foreground_window, ex_style, cursor_pos,
+        screen_size, window_process_id, process_image_path, is_enabled, default_ime_window,
+        window_keyboard_layout, capture, key_down, keyboard_state, count
     };
     struct ReadCount {
         std::uint64_t asked = 0;
@@ -214,28 +196,33 @@ private:
         Memo<Hwnd, Hwnd> default_ime_window;
         Memo<Hwnd, KeyboardLayout> window_keyboard_layout;
         Memo<Nothing, Hwnd> capture;
+        Memo<int, bool> key_down;
+        Memo<Nothing, std::array<std::uint8_t, 256>> keyboard_state;
     };
 
-    // While it lives, reads are (or are not) answered from a snapshot that
-    // starts empty; the one outside it is forgotten too when it ends.
-    class Scope
-    {
+    // While it lives, reads are (or are not) answered from a snapshot; unless
+    // told otherwise, the snapshot starts empty and the one outside it is
+    // forgotten too when it ends.
+    class Scope {
     public:
-        Scope(const TickSnapshot& s, bool snapshotting) : s_(s)
+        Scope(const TickSnapshot& s, bool snapshotting, bool forgets = true) : s_(s), forgets_(forgets)
         {
             s_.scopes_.push_back(snapshotting);
-            s_.forget();
+            if (forgets_)
+                s_.forget();
         }
         ~Scope()
         {
             s_.scopes_.pop_back();
-            s_.forget();
+            if (forgets_)
+                s_.forget();
         }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
     private:
         const TickSnapshot& s_;
+        bool forgets_;
     };
 
     // Runs something that may change what the reads answer.

@@ -109,6 +109,57 @@ std::optional<std::uint32_t> Win32Platform::screen_pixel(Point p) const
     return static_cast<std::uint32_t>(colour);
 }
 
+namespace {
+
+// One column of the screen copied into a 32-bit bitmap: one read of the
+// screen, where GetPixel reads it once per pixel. Rows outside the screen
+// stay unread.
+void copy_screen_column(HDC screen, Point top, int first, int last, std::vector<std::optional<std::uint32_t>>& pixels)
+{
+    HDC memory = CreateCompatibleDC(screen);
+    if (!memory)
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 1;
+    info.bmiHeader.biHeight = -(last - first); // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    if (HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0)) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        if (bits && BitBlt(memory, 0, 0, 1, last - first, screen, top.x, first, SRCCOPY)) {
+            GdiFlush();
+            const auto* rows = static_cast<const std::uint32_t*>(bits); // 0x00RRGGBB each
+            for (int y = first; y < last; ++y) {
+                const std::uint32_t v = rows[y - first];
+                pixels[static_cast<std::size_t>(y - top.y)] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+            }
+        }
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+}
+
+} // namespace
+
+std::vector<std::optional<std::uint32_t>> Win32Platform::screen_column(Point top, int count) const
+{
+    std::vector<std::optional<std::uint32_t>> pixels(static_cast<std::size_t>(std::max(count, 0)));
+    const Rect screen = virtual_screen();
+    const int first = std::max(top.y, screen.top);
+    const int last = std::min(top.y + std::max(count, 0), screen.bottom);
+    if (top.x < screen.left || top.x >= screen.right || first >= last)
+        return pixels;
+    if (HDC dc = GetDC(nullptr)) {
+        copy_screen_column(dc, top, first, last, pixels);
+        ReleaseDC(nullptr, dc);
+    }
+    return pixels;
+}
+
 int Win32Platform::scroll_arrow_height() const { return GetSystemMetrics(SM_CYVSCROLL); }
 
 std::uint64_t Win32Platform::now_ms() const { return GetTickCount64(); }

@@ -103,6 +103,7 @@ public:
     // ---- screen ----
     Size screen_size() const override;
     std::optional<std::uint32_t> screen_pixel(Point) const override;
+    std::vector<std::optional<std::uint32_t>> screen_column(Point top, int count) const override;
     int scroll_arrow_height() const override;
 
     // ---- time ----
