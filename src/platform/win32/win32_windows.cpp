@@ -117,11 +117,6 @@ BOOL CALLBACK collect_window(HWND w, LPARAM list)
 
 using ClassWanted = std::function<bool(std::string_view)>;
 
-struct ClassSearch {
-    const ClassWanted& wanted;
-    std::vector<Hwnd>& found;
-};
-
 bool class_satisfies(HWND w, const ClassWanted& wanted)
 {
     wchar_t name[256] = {};
@@ -129,14 +124,33 @@ bool class_satisfies(HWND w, const ClassWanted& wanted)
     return got > 0 && wanted(narrow(std::wstring_view(name, static_cast<std::size_t>(got))));
 }
 
-// The class is compared first: IsWindowVisible walks up to the top-level
-// window, and only the few windows of the wanted class need it.
-BOOL CALLBACK collect_shown_child_of_class(HWND w, LPARAM search_address)
+// A bound on the windows one search walks: a window list that keeps changing
+// under the walk cannot hold it for long.
+constexpr int kMostWindowsWalked = 20000;
+
+// The shown windows below a shown window, walked down through shown windows
+// only: a hidden window's children are never shown, so they are not read. A
+// child's own style tells whether it is shown, its parent being shown; under
+// Wine each question about another program's window is a round trip to the
+// server, and a hidden child costs two (the next window and its style) where
+// enumerating every child would cost three (the next, its class, its children).
+void collect_shown_children_of_class(HWND parent, const ClassWanted& wanted, std::vector<Hwnd>& found)
 {
-    auto& search = *reinterpret_cast<ClassSearch*>(search_address);
-    if (class_satisfies(w, search.wanted) && IsWindowVisible(w))
-        search.found.push_back(from_hwnd(w));
-    return TRUE;
+    std::vector<HWND> first_children{GetWindow(parent, GW_CHILD)}; // of shown windows still to walk
+    int walked = 0;
+    while (!first_children.empty()) {
+        HWND w = first_children.back();
+        first_children.pop_back();
+        for (; w && walked < kMostWindowsWalked; w = GetWindow(w, GW_HWNDNEXT)) {
+            ++walked;
+            if (!(GetWindowLongPtrW(w, GWL_STYLE) & WS_VISIBLE))
+                continue;
+            if (class_satisfies(w, wanted))
+                found.push_back(from_hwnd(w));
+            if (HWND child = GetWindow(w, GW_CHILD))
+                first_children.push_back(child);
+        }
+    }
 }
 
 } // namespace
@@ -640,14 +654,14 @@ std::vector<Hwnd> Win32Platform::top_level_windows() const
 std::vector<Hwnd> Win32Platform::shown_windows_of_class(const ClassWanted& wanted) const
 {
     std::vector<Hwnd> found;
-    ClassSearch search{wanted, found};
     for (Hwnd top : top_level_windows()) {
         HWND w = to_hwnd(top);
-        if (!IsWindowVisible(w))
+        // Its parent is the desktop: its own style tells whether it is shown.
+        if (!(GetWindowLongPtrW(w, GWL_STYLE) & WS_VISIBLE))
             continue;
         if (class_satisfies(w, wanted))
             found.push_back(top);
-        EnumChildWindows(w, &collect_shown_child_of_class, reinterpret_cast<LPARAM>(&search));
+        collect_shown_children_of_class(w, wanted, found);
     }
     return found;
 }
