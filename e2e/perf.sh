@@ -40,6 +40,23 @@ test_screen_column() {
     probe dump "$(winpath "$dump")" || fail "no diagnostics dump"
     line=$(grep '^screen_column ' "$dump") || fail "no screen_column line in the dump"
     echo "$line"
-    [ "$line" = "screen_column rows=60 agreeing=60 read=60" ] || fail "\"$line\": the column and the pixels differ"
+    [[ "$line" == "screen_column x="*" rows=60 agreeing=60 read=60" ]] || fail "\"$line\": the column and the pixels differ"
 }
 TESTS+=(screen_column)
+
+# The screen's size is read once and kept until the system says the displays
+# changed: after a change of resolution a fresh dump's column lies 12 pixels
+# inside the new right edge, and the status bar still spans the screen's top.
+test_display_change() {
+    local dump="$TEST_DIR/dump.txt" line
+    start_tarvesk
+    probe dump "$(winpath "$dump")" || fail "no diagnostics dump"
+    line=$(grep '^screen_column ' "$dump")
+    [[ "$line" == "screen_column x=1012 "* ]] || fail "before: \"$line\""
+    probe resolution 800 600 >/dev/null || fail "the resolution could not be changed"
+    sleep 1
+    probe dump "$(winpath "$dump")" || fail "no diagnostics dump"
+    line=$(grep '^screen_column ' "$dump")
+    [[ "$line" == "screen_column x=788 rows=60 agreeing=60 read=60" ]] || fail "after: \"$line\""
+}
+TESTS+=(display_change)

@@ -567,6 +567,20 @@ int awareness(const Args& a)
     return kOk;
 }
 
+// Changes the primary display's resolution (the virtual desktop's size under Wine).
+int resolution(const Args& a)
+{
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(_wtoi(a[0].c_str()));
+    mode.dmPelsHeight = static_cast<DWORD>(_wtoi(a[1].c_str()));
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    std::printf("%ld\n", result);
+    std::fflush(stdout);
+    return result == DISP_CHANGE_SUCCESSFUL ? kOk : kNotFound;
+}
+
 struct Subcommand {
     const wchar_t* name;
     std::size_t min_args, max_args;
@@ -602,6 +616,7 @@ constexpr Subcommand kSubcommands[] = {
     {L"hookticket", 3, 3, hookticket},
     {L"monitors", 0, 0, monitors},
     {L"awareness", 1, 1, awareness},
+    {L"resolution", 2, 2, resolution},
 };
 
 } // namespace
@@ -621,7 +636,7 @@ int wmain(int argc, wchar_t** argv)
                "       dump PATH; dialog SECONDS; hookstats reset|PATH; forged dump|hookstats PATH; stall CLASS MS; list; topmost CLASS; foreground;\n"
                "       childtext CLASS CHILDCLASS; setclipboard TEXT; clipboard; trayicon CLASS ID;\n"
                "       post CLASS MESSAGE WPARAM LPARAM; asynckey VK; hookticket CLASS WPARAM LPARAM;\n"
-               "       monitors; awareness CLASS\n",
+               "       monitors; awareness CLASS; resolution WIDTH HEIGHT\n",
                stderr);
     return kUsage;
 }

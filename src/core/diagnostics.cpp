@@ -73,7 +73,7 @@ std::string screen_column_line(const Platform& p)
         agreeing += static_cast<std::size_t>(i) < column.size() && column[static_cast<std::size_t>(i)] == pixel;
         read += pixel.has_value();
     }
-    return "screen_column rows=" + std::to_string(kRows) + " agreeing=" + std::to_string(agreeing) +
+    return "screen_column x=" + std::to_string(top.x) + " rows=" + std::to_string(kRows) + " agreeing=" + std::to_string(agreeing) +
            " read=" + std::to_string(read);
 }
 

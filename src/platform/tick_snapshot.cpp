@@ -8,12 +8,12 @@ namespace tv
 namespace
 {
 
-constexpr std::array<const char*, 25> kReadNames = {
+constexpr std::array<const char*, 27> kReadNames = {
     "window_exists", "find_window", "window_from_point", "class_name", "title", "window_rect",
     "is_visible", "is_iconic", "parent", "is_child", "top_window", "next_window",
     "top_level_windows", "foreground_window", "ex_style", "cursor_pos", "screen_size",
     "window_process_id", "process_image_path", "is_enabled", "default_ime_window",
-    "window_keyboard_layout", "capture", "key_down", "keyboard_state"};
+    "window_keyboard_layout", "capture", "key_down", "keyboard_state", "virtual_screen", "monitors"};
 
 } // namespace
 
@@ -440,8 +440,14 @@ void TickSnapshot::set_diagnostics_source(std::function<std::string()> utf8_dump
 {
     real_.set_diagnostics_source([this, dump = std::move(utf8_dump)] { return dump() + reads_line() + "\n"; });
 }
-std::vector<Monitor> TickSnapshot::monitors() const { return real_.monitors(); }
-Rect TickSnapshot::virtual_screen() const { return real_.virtual_screen(); }
+std::vector<Monitor> TickSnapshot::monitors() const
+{
+    return remember(memos_.monitors, Read::monitors, Nothing{}, [&] { return real_.monitors(); });
+}
+Rect TickSnapshot::virtual_screen() const
+{
+    return remember(memos_.virtual_screen, Read::virtual_screen, Nothing{}, [&] { return real_.virtual_screen(); });
+}
 Elevation TickSnapshot::process_elevation(std::uint32_t process_id) const
 {
     return real_.process_elevation(process_id);

@@ -161,7 +161,7 @@ private:
         window_exists, find_window, window_from_point, class_name, title, window_rect, is_visible, is_iconic,
         parent, is_child, top_window, next_window, top_level_windows, foreground_window, ex_style, cursor_pos,
         screen_size, window_process_id, process_image_path, is_enabled, default_ime_window,
-        window_keyboard_layout, capture, key_down, keyboard_state, count
+        window_keyboard_layout, capture, key_down, keyboard_state, virtual_screen, monitors, count
     };
     struct ReadCount {
         std::uint64_t asked = 0;
@@ -198,6 +198,8 @@ private:
         Memo<Nothing, Hwnd> capture;
         Memo<int, bool> key_down;
         Memo<Nothing, std::array<std::uint8_t, 256>> keyboard_state;
+        Memo<Nothing, Rect> virtual_screen;
+        Memo<Nothing, std::vector<Monitor>> monitors;
     };
 
     // While it lives, reads are (or are not) answered from a snapshot; unless

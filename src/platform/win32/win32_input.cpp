@@ -95,7 +95,18 @@ void Win32Platform::move_cursor_by(int dx, int dy)
         SetCursorPos(p.x + dx, p.y + dy);
 }
 
-Size Win32Platform::screen_size() const { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+Size Win32Platform::screen_size() const
+{
+    if (!screen_size_)
+        screen_size_ = Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return *screen_size_;
+}
+
+void Win32Platform::forget_display_sizes()
+{
+    screen_size_.reset();
+    virtual_screen_.reset();
+}
 
 std::optional<std::uint32_t> Win32Platform::screen_pixel(Point p) const
 {

@@ -69,8 +69,10 @@ std::vector<Monitor> Win32Platform::monitors() const
 
 Rect Win32Platform::virtual_screen() const
 {
-    return Rect::from_size(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    if (!virtual_screen_)
+        virtual_screen_ = Rect::from_size(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    return *virtual_screen_;
 }
 
 Elevation Win32Platform::process_elevation(std::uint32_t process_id) const

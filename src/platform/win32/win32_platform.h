@@ -266,6 +266,12 @@ private:
     // for them (win32_tray.cpp).
     std::set<std::pair<HWND, UINT>> tray_icons_;
     std::map<HWND, UINT> tray_callbacks_;
+    // The screen's and the virtual screen's size, read once and kept until the
+    // system tells every top-level window that the displays or their settings
+    // changed (under Wine each read of them asks the wine server several times).
+    mutable std::optional<Size> screen_size_;
+    mutable std::optional<Rect> virtual_screen_;
+    void forget_display_sizes();
 };
 
 } // namespace tv::win32

@@ -352,6 +352,8 @@ LRESULT Win32Platform::form_message(FormWindow& form, HWND w, UINT message, WPAR
         deliver(events, [&](WindowEvents& e) { e.on_button(button->first, button->second, client_point(lp)); });
         return 0;
     }
+    if (message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE || message == WM_DPICHANGED)
+        forget_display_sizes(); // and on to DefWindowProc
     switch (message) {
     case WM_MOUSEMOVE:
         if (!form.tracking_leave) {
