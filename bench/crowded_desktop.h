@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/sim/sim_desktop.h"
+#include "wiring/program.h"
 
 #include <string>
 
@@ -24,5 +25,20 @@ inline void crowd(sim::SimDesktop& desk, Size screen)
         }
     }
 }
+
+// The program running on a crowded desktop, past its start, the pointer at the
+// screen's centre.
+struct RunningProgram {
+    explicit RunningProgram(Size screen) : desk(screen), program(desk, {}), app(program.app())
+    {
+        crowd(desk, screen);
+        program.create_forms();
+        desk.user_move({screen.width / 2, screen.height / 2});
+        desk.advance(200); // start command and start-up completion
+    }
+    sim::SimDesktop desk;
+    Program program;
+    App& app;
+};
 
 } // namespace tv::bench

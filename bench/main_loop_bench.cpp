@@ -2,28 +2,17 @@
 // running program, on a desktop of 300 windows, the pointer over one of them.
 #include "board/pyoil.h"
 #include "crowded_desktop.h"
-#include "wiring/program.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct RunningProgram {
-    explicit RunningProgram(tv::Size screen) : desk(screen), program(desk, {})
-    {
-        tv::bench::crowd(desk, screen);
-        program.create_forms();
-        desk.user_move({screen.width / 2, screen.height / 2});
-        desk.advance(200); // start command and start-up completion
-    }
-    tv::sim::SimDesktop desk;
-    tv::Program program;
-};
+using tv::bench::RunningProgram;
 
 void MainLoopTick(benchmark::State& state)
 {
     RunningProgram run({static_cast<int>(state.range(0)), static_cast<int>(state.range(1))});
-    const std::function<void()>& tick = run.program.app().pyoil().Timer1.on_timer;
+    const std::function<void()>& tick = run.app.pyoil().Timer1.on_timer;
     for (auto _ : state)
         tick();
 }
@@ -31,7 +20,7 @@ void MainLoopTick(benchmark::State& state)
 void StillCounterTick(benchmark::State& state)
 {
     RunningProgram run({1024, 768});
-    const std::function<void()>& tick = run.program.app().pyoil().Timer2.on_timer;
+    const std::function<void()>& tick = run.app.pyoil().Timer2.on_timer;
     for (auto _ : state)
         tick();
 }

@@ -10,24 +10,12 @@
 #include "crowded_desktop.h"
 #include "mouse/ime_window_search.h"
 #include "platform/keys.h"
-#include "wiring/program.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct RunningProgram {
-    explicit RunningProgram(tv::Size screen) : desk(screen), program(desk, {}), app(program.app())
-    {
-        tv::bench::crowd(desk, screen);
-        program.create_forms();
-        desk.user_move({screen.width / 2, screen.height / 2});
-        desk.advance(200); // start command and start-up completion
-    }
-    tv::sim::SimDesktop desk;
-    tv::Program program;
-    tv::App& app;
-};
+using tv::bench::RunningProgram;
 
 void report_share_of(benchmark::State& state, double period_seconds)
 {
