@@ -105,9 +105,10 @@ timing_field() {
         for (i = 3; i <= NF; i++) { split($i, kv, "="); if (kv[1] == f) print kv[2] } }' "$1"
 }
 
-# tick_rows SIZE: the two handlers' average and p99 while the pointer wanders.
+# tick_rows SIZE [WHERE]: the two handlers' average and p99 while the pointer
+# wanders; WHERE adds to the rows' place.
 tick_rows() {
-    local size=$1 dump="$E2E_TMP/dump.txt" ticks=0 name label avg_limit p99_limit avg p99
+    local size=$1 where=${2:-} dump="$E2E_TMP/dump.txt" ticks=0 name label avg_limit p99_limit avg p99
     until [ "${ticks:-0}" -ge "$MIN_TICKS" ]; do
         wander 6
         probe dump "$(winpath "$dump")" || die "no diagnostics dump"
@@ -121,11 +122,21 @@ tick_rows() {
         fi
         avg=$(timing_field "$dump" $name average_us)
         p99=$(timing_field "$dump" $name p99_us)
-        row "$label, average / p99 ($(timing_field "$dump" $name ticks) ticks)" "Wine, $size" \
+        row "$label, average / p99 ($(timing_field "$dump" $name ticks) ticks)" "Wine, $size$where" \
             "$avg us / $p99 us (longest $(timing_field "$dump" $name max_us) us, tick $(timing_field "$dump" $name max_tick))" "$avg_limit us / $p99_limit us" \
             "$(ratio "$avg" $avg_limit) / $(ratio "$p99" $p99_limit)"
     done
     grep '^screen_scan ' "$dump" >&2
+}
+
+# Another program's window in front, under the whole square the pointer wanders
+# over: the ticks then read another process's windows, as on a user's desktop.
+target_in_front() {
+    peer_bg target "$(winpath "$E2E_TMP/front.log")" 600
+    probe wait TarveskTarget 10 >/dev/null || die "the target window did not appear"
+    probe place TarveskTarget 200 200 500 500 >/dev/null || die "the target window could not be placed"
+    xdo mousemove 400 400 click 1
+    sleep 1
 }
 
 # percentile P: the P-th percentile of the numbers on stdin.
@@ -225,6 +236,10 @@ wine_rows() {
     stop_wine
     start_measured 1920x1080
     tick_rows 1920x1080
+    stop_wine
+    start_measured 1024x768
+    target_in_front
+    tick_rows 1024x768 ", another program in front"
     stop_wine
 }
 
