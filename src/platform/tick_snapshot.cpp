@@ -2,11 +2,9 @@
 
 #include <utility>
 
-namespace tv
-{
+namespace tv {
 
-namespace
-{
+namespace {
 
 constexpr std::array<const char*, 27> kReadNames = {
     "window_exists", "find_window", "window_from_point", "class_name", "title", "window_rect",
@@ -33,9 +31,9 @@ TickSnapshot::FoundKey TickSnapshot::found_key(std::string_view class_name, std:
     return {std::string(class_name), title ? std::optional<std::string>(*title) : std::nullopt};
 }
 
-Hwnd TickSnapshot::create_window(const WindowSpec& spec, WindowEvents* events)
+Hwnd TickSnapshot::create_window(const WindowSpec& asked, WindowEvents* events)
 {
-    return change([&] { return real_.create_window(spec, events); });
+    return change([&] { return real_.create_window(asked, events); });
 }
 void TickSnapshot::destroy_window(Hwnd h)
 {
@@ -73,12 +71,7 @@ std::string TickSnapshot::title(Hwnd h) const
 // times a tick (they hold its cells), and the rest of the snapshot stays.
 void TickSnapshot::set_title(Hwnd h, std::string_view text)
 {
-    if (snapshotting())
-        ++changes_in_ticks_;
-    {
-        const Scope without_snapshot(*this, false, false);
-        real_.set_title(h, text);
-    }
+    change([&] { real_.set_title(h, text); }, false);
     memos_.title.erase(h);
     memos_.find_window.clear();
 }

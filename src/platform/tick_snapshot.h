@@ -27,11 +27,9 @@
 #include <utility>
 #include <vector>
 
-namespace tv
-{
+namespace tv {
 
-class TickSnapshot final : public Platform
-{
+class TickSnapshot final : public Platform {
 public:
     explicit TickSnapshot(Platform& real) : real_(real) {}
     TickSnapshot(const TickSnapshot&) = delete;
@@ -227,12 +225,14 @@ private:
         bool forgets_;
     };
 
-    // Runs something that may change what the reads answer.
-    template <class Act> auto change(Act&& act)
+    // Runs something that may change what the reads answer, without a
+    // snapshot; after it the tick's snapshot is forgotten, unless the caller
+    // forgets only what the change touched.
+    template <class Act> auto change(Act&& act, bool forgets_all = true)
     {
         if (snapshotting())
             ++changes_in_ticks_;
-        const Scope without_snapshot(*this, false);
+        const Scope without_snapshot(*this, false, forgets_all);
         return act();
     }
 
